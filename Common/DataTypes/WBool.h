@@ -1,0 +1,10 @@
+#pragma once
+
+#include <optional>
+
+namespace common {
+
+// A flag that may be absent.
+using WBool = std::optional<bool>;
+
+}  // namespace common

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <memory>
+#include <typeinfo>
+
+namespace common {
+
+// A handler with identity: the target object plus the method. Two delegates are equal when
+// both match, so an event can refuse duplicates and remove exactly what was added.
+template <typename... Args>
+class Delegate {
+  public:
+    template <typename Target, typename Method>
+    Delegate(Target* target, Method method)
+        : binding_(std::make_shared<const MethodBinding<Target, Method>>(target, method)) {}
+
+    void operator()(Args... args) const { binding_->Call(args...); }
+
+    friend bool operator==(const Delegate& a, const Delegate& b) {
+        return a.binding_->SameAs(*b.binding_);
+    }
+
+  private:
+    struct Binding {
+        virtual ~Binding() = default;
+        virtual void Call(Args... args) const = 0;
+        virtual bool SameAs(const Binding& other) const = 0;
+    };
+
+    template <typename Target, typename Method>
+    struct MethodBinding final : Binding {
+        MethodBinding(Target* t, Method m) : target(t), method(m) {}
+        void Call(Args... args) const override { (target->*method)(args...); }
+        bool SameAs(const Binding& other) const override {
+            const auto* o = dynamic_cast<const MethodBinding*>(&other);
+            return o != nullptr && o->target == target && o->method == method;
+        }
+        Target* target;
+        Method method;
+    };
+
+    // Shared so that a copy taken for a call survives the handler removing itself.
+    std::shared_ptr<const Binding> binding_;
+};
+
+// Bind(this, &Menu::StartGame) reads better at the call site than the constructor.
+template <typename... Args, typename Target, typename Method>
+Delegate<Args...> Bind(Target* target, Method method) {
+    return Delegate<Args...>(target, method);
+}
+
+}  // namespace common

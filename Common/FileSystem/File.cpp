@@ -1,0 +1,41 @@
+#include "File.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "../Exception.h"
+#include "../MyLog.h"
+#include "AtomicFile.h"
+
+namespace common {
+
+std::vector<std::string> File::ReadLines(const std::string& fileName) {
+    MyLog::Info("Reading File " + fileName);
+    std::error_code error;
+    if (!std::filesystem::exists(fileName, error)) {
+        throw Exception("Datei " + fileName + " ist nicht vorhanden");
+    }
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in) throw Exception("Cannot open " + fileName);
+    std::vector<std::string> lines;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(std::move(line));
+    }
+    if (in.bad()) throw Exception("Cannot read " + fileName);
+    MyLog::Info("Reading File success: " + fileName + " Lines: " + std::to_string(lines.size()));
+    return lines;
+}
+
+void File::WriteLines(const std::vector<std::string>& lines, const std::string& fileName) {
+    std::string content;
+    for (const auto& line : lines) {
+        content += line;
+        content += "\r\n";
+    }
+    AtomicFile::Write(fileName, content);
+}
+
+}  // namespace common

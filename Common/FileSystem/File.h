@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace common {
+
+// Text files as lines.
+class File {
+  public:
+    File() = delete;
+
+    // Lines without their terminator (LF or CR LF); empty lines kept. A missing file throws
+    // "Datei <name> ist nicht vorhanden".
+    static std::vector<std::string> ReadLines(const std::string& fileName);
+    // Every line followed by CR LF; replaces the file as a whole.
+    static void WriteLines(const std::vector<std::string>& lines, const std::string& fileName);
+};
+
+}  // namespace common

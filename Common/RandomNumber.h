@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+
+namespace common {
+
+// The process's one source of random integers, seeded once from the high-resolution clock.
+class RandomNumber {
+  public:
+    RandomNumber() = delete;
+
+    // Uniform from min to max, both included. Throws ArgumentException when max < min.
+    static int32_t Get(int32_t min, int32_t max);
+
+    // Makes the sequence repeatable (tests, benchmarks).
+    static void Seed(uint32_t seed);
+};
+
+}  // namespace common

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the game and the tests need; only what is missing.
+set -euo pipefail
+
+packages=(
+  cmake g++ make pkg-config
+  libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev libgl-dev libglu1-mesa-dev
+  libfmt-dev libutf8proc-dev ttf-bitstream-vera
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth libgl1-mesa-dri xdotool imagemagick python3
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+  "${missing[@]}" >/dev/null

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test twice: in a normal build and under
+# AddressSanitizer + UndefinedBehaviorSanitizer. Exits non-zero if anything fails.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+bash scripts/install-deps.sh || exit 1
+
+jobs=$(nproc)
+status=0
+
+build_and_test() {
+  local name=$1
+  shift
+  local dir="build/$name"
+  echo "=== $name: configure and build"
+  cmake -S . -B "$dir" -DPEXARO_WERROR=ON "$@" >/dev/null || return 1
+  cmake --build "$dir" -j "$jobs" || return 1
+  echo "=== $name: tests"
+  # One virtual X server for the whole run; window tests need it, the others ignore it.
+  xvfb-run -a -s "-screen 0 1280x1024x24" \
+    ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 600
+}
+
+build_and_test release -DCMAKE_BUILD_TYPE=RelWithDebInfo || status=1
+
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
+build_and_test sanitize -DCMAKE_BUILD_TYPE=Debug -DPEXARO_SANITIZE=ON || status=1
+
+if [[ $status -eq 0 ]]; then
+  echo "All tests passed in both builds."
+else
+  echo "Some builds or tests FAILED."
+fi
+exit $status
