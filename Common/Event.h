@@ -46,12 +46,9 @@ class Event {
         ++count_;
         if (raising_) {
             pending_.push_back(handler);
-            return;
+        } else {
+            Register(handler);
         }
-        for (const auto& slot : handlers_) {
-            if (slot && *slot == handler) return;
-        }
-        handlers_.emplace_back(handler);
     }
 
     void Remove(const Handler& handler) {
@@ -91,10 +88,18 @@ class Event {
     }
 
   private:
+    void Register(const Handler& handler) {
+        for (const auto& slot : handlers_) {
+            if (slot && *slot == handler) return;
+        }
+        handlers_.emplace_back(handler);
+    }
+
     void EndRaise() {
         std::erase_if(handlers_, [](const auto& slot) { return !slot; });
         raising_ = false;
-        for (auto& handler : pending_) handlers_.emplace_back(std::move(handler));
+        // Handlers added during the raise get the same duplicate check as any other.
+        for (const auto& handler : pending_) Register(handler);
         pending_.clear();
     }
 

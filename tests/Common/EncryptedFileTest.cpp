@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "Common/Exception.h"
+#include "Common/FileSystem/EncryptedFile.h"
+#include "Support/LogCapture.h"
+#include "Support/TempDir.h"
+
+using common::EncryptedFile;
+using Lines = std::vector<std::string>;
+
+TEST(EncryptedFile, WritesExactlyTheXoredBytesWithTheKeyRunningAcrossLines) {
+    testsupport::TempDir dir;
+    testsupport::LogCapture log;
+    EncryptedFile::Write(dir.File("one.dat"), "K", {"a", "b"});
+    // 'a' ^ 'K', '\n' ^ 'K', 'b' ^ 'K', worked out by hand.
+    EXPECT_EQ(dir.Read("one.dat"), std::string("\x2A\x41\x29"));
+    EXPECT_TRUE(log.Contains("| Starte Verschlüsselung\n"));
+
+    // "abc\ndef" with "xyz": key positions 0,1,2,0,1,2,0, the line feed combined like any byte.
+    EncryptedFile::Write(dir.File("three.dat"), "xyz", {"abc", "def"});
+    EXPECT_EQ(dir.Read("three.dat"), std::string("\x19\x1B\x19\x72\x1D\x1F\x1E"));
+}
+
+TEST(EncryptedFile, RoundTripKeepsEmptyLinesAndDropsLineEndCarriageReturns) {
+    testsupport::TempDir dir;
+    const std::string key = "Schlüssel-123";
+    const Lines lines{"{(Vorlatec)|Playername}", "Jörg", "", "Anna?57", "zeile\r", "Ende"};
+    EncryptedFile::Write(dir.File("game.dat"), key, lines);
+    Lines expected = lines;
+    expected[4] = "zeile";
+    EXPECT_EQ(EncryptedFile::Read(dir.File("game.dat"), key), expected);
+
+    // Another key reads back garbage, not the lines.
+    EXPECT_NE(EncryptedFile::Read(dir.File("game.dat"), "anders"), expected);
+}
+
+TEST(EncryptedFile, MissingEmptyAndKeylessCases) {
+    testsupport::TempDir dir;
+    testsupport::LogCapture log;
+    const std::string missing = dir.File("missing.dat");
+    EXPECT_EQ(EncryptedFile::Read(missing, "k"), std::nullopt);
+    EXPECT_TRUE(log.Contains("| FILE " + missing + " does not exist - Cancel Reading.\n"));
+
+    EncryptedFile::Write(dir.File("empty.dat"), "k", {});
+    EXPECT_EQ(dir.Read("empty.dat"), "");
+    EXPECT_EQ(EncryptedFile::Read(dir.File("empty.dat"), "k"), Lines{});
+
+    EXPECT_THROW(EncryptedFile::Write(dir.File("nokey.dat"), "", {"a"}),
+                 common::ArgumentException);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("nokey.dat")));
+}
+
+namespace {
+
+// Lowers this process's file size limit, so that writes fail midway as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = previous_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit previous_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+}  // namespace
+
+TEST(EncryptedFile, AFailedWriteLeavesTheOldFileIntactAndReportsTheError) {
+    testsupport::TempDir dir;
+    const std::string file = dir.File("game.dat");
+    const Lines saved{"{(Vorlatec)|Playername}", "Anna"};
+    EncryptedFile::Write(file, "key", saved);
+    const std::string before = dir.Read("game.dat");
+
+    const Lines big(500, "Ein langer Highscore-Eintrag?99");
+    {
+        FileSizeLimit limit(1024);
+        EXPECT_THROW(EncryptedFile::Write(file, "key", big), common::Exception);
+    }
+    EXPECT_EQ(dir.Read("game.dat"), before);
+    EXPECT_EQ(EncryptedFile::Read(file, "key"), saved);
+    // No temporary file is left behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
+                            std::filesystem::directory_iterator()),
+              1);
+
+    EXPECT_THROW(EncryptedFile::Write(dir.File("no/such/folder/game.dat"), "key", saved),
+                 common::Exception);
+}
