@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <mutex>
 #include <optional>
@@ -60,6 +61,10 @@ class Event {
                 return;
             }
         }
+        // Added and removed within one raise: it must not join afterwards, or a handler whose
+        // object is already gone would be called.
+        const auto pending = std::find(pending_.begin(), pending_.end(), handler);
+        if (pending != pending_.end()) pending_.erase(pending);
     }
 
     int32_t Count() const {

@@ -86,6 +86,32 @@ TEST(Event, ChangesDuringARaise) {
     EXPECT_EQ(calls, (std::vector<std::string>{"r2", "l2"}));
 }
 
+namespace {
+
+struct AddThenRemove {
+    Event<uint32_t>* event;
+    Listener* other;
+    void Handle(uint32_t) {
+        event->Add(Bind<uint32_t>(other, &Listener::Record));
+        event->Remove(Bind<uint32_t>(other, &Listener::Record));
+    }
+};
+
+}  // namespace
+
+TEST(Event, AHandlerAddedAndRemovedWithinOneRaiseNeverJoins) {
+    std::vector<std::string> calls;
+    Event<uint32_t> event;
+    Listener gone{&calls, "g"};
+    AddThenRemove handler{&event, &gone};
+    event.Add(Bind<uint32_t>(&handler, &AddThenRemove::Handle));
+    event.Raise(1);
+    event.Remove(Bind<uint32_t>(&handler, &AddThenRemove::Handle));
+    event.Raise(2);
+    EXPECT_TRUE(calls.empty());
+    EXPECT_EQ(event.Count(), 0);
+}
+
 TEST(Event, AThrowingHandlerEndsTheRaiseAndLeavesTheEventUsable) {
     std::vector<std::string> calls;
     Event<uint32_t> event;

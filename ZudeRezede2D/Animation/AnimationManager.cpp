@@ -1,0 +1,35 @@
+#include "AnimationManager.h"
+
+#include "Common/Exception.h"
+#include "Common/MyLog.h"
+
+namespace zr2d {
+
+void AnimationManager::Stop() {
+    running_ = false;
+    startTicks_ = 0;
+    time_ = 0;
+}
+
+void AnimationManager::Start() {
+    running_ = true;
+    startTicks_ = 0;
+    time_ = 0;
+}
+
+void AnimationManager::Update(uint32_t ticks) {
+    try {
+        if (!running_) return;
+        if (startTicks_ == 0) {
+            startTicks_ = ticks == 0 ? 1 : ticks;
+            return;
+        }
+        time_ = ticks - startTicks_;
+        tick_.Raise(time_);
+    } catch (const std::exception& error) {
+        common::MyLog::Info("Fehler in AnimationManager.Update");
+        throw common::Exception(error.what());
+    }
+}
+
+}  // namespace zr2d
