@@ -19,7 +19,7 @@ build_and_test() {
   cmake --build "$dir" -j "$jobs" || return 1
   echo "=== $name: tests"
   # One virtual X server for the whole run; window tests need it, the others ignore it.
-  xvfb-run -a -s "-screen 0 1280x1024x24" \
+  xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
     ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 600
 }
 

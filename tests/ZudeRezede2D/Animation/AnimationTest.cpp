@@ -17,7 +17,7 @@ namespace {
 
 // Records every time it is handed; optionally in delta mode.
 class Probe : public zr2d::Animation {
-public:
+  public:
     explicit Probe(bool deltaMode) : Animation(deltaMode) {}
     void OnStart() override { ++starts; }
     void Animate(uint32_t time) override { times.push_back(time); }
@@ -119,10 +119,10 @@ TEST(Animation, CustomAnimationCallsBackEveryFrameOrPerInterval) {
     manager->Update(10);
     std::vector<uint32_t> every;
     std::vector<uint32_t> spaced;
-    auto each = std::make_shared<CustomAnimation>([&](uint32_t t) { every.push_back(t); },
-                                                  std::nullopt);
-    auto interval = std::make_shared<CustomAnimation>([&](uint32_t t) { spaced.push_back(t); },
-                                                      100);
+    auto each =
+        std::make_shared<CustomAnimation>([&](uint32_t t) { every.push_back(t); }, std::nullopt);
+    auto interval =
+        std::make_shared<CustomAnimation>([&](uint32_t t) { spaced.push_back(t); }, 100);
     auto silent = std::make_shared<CustomAnimation>(nullptr, std::nullopt);
     each->Start(manager);
     interval->Start(manager);

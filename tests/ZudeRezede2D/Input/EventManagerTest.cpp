@@ -1,6 +1,5 @@
-#include <gtest/gtest.h>
-
 #include <SDL.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -21,16 +20,16 @@ struct Seen {
 };
 
 class EventManagerTest : public ::testing::Test {
-protected:
+  protected:
     EventManagerTest() {
-        manager.AddInputHandler(std::nullopt, [this](bool inArea, EventType kind,
-                                                     std::span<const uint8_t> keys,
-                                                     const std::optional<Point2D>& position) {
-            EXPECT_FALSE(inArea);
-            EXPECT_EQ(keys.size(), 323u);
-            seen.push_back({kind, position.has_value(), position.value_or(Point2D(-1, -1)),
-                            keys[SDLK_RETURN] != 0});
-        });
+        manager.AddInputHandler(
+            std::nullopt, [this](bool inArea, EventType kind, std::span<const uint8_t> keys,
+                                 const std::optional<Point2D>& position) {
+                EXPECT_FALSE(inArea);
+                EXPECT_EQ(keys.size(), 323u);
+                seen.push_back({kind, position.has_value(), position.value_or(Point2D(-1, -1)),
+                                keys[SDLK_RETURN] != 0});
+            });
     }
     ~EventManagerTest() override { SDL_GetKeyState(nullptr)[SDLK_RETURN] = 0; }
 

@@ -40,8 +40,8 @@ TEST(InputManager, AreaBordersAreOutside) {
                           Point2D(1, 1), Point2D(99, 49)}) {
         Move(manager, p.X(), p.Y());
     }
-    EXPECT_EQ(calls, (std::vector<std::string>{"a:out", "a:out", "a:out", "a:out", "a:in",
-                                               "a:in"}));
+    EXPECT_EQ(calls,
+              (std::vector<std::string>{"a:out", "a:out", "a:out", "a:out", "a:in", "a:in"}));
 }
 
 TEST(InputManager, EveryHandlerIsCalledInOrderAndUnboundOnesAreNeverInside) {
@@ -52,8 +52,8 @@ TEST(InputManager, EveryHandlerIsCalledInOrderAndUnboundOnesAreNeverInside) {
     manager.AddInputHandler(Rect(Point3D(10, 10, 0), Point3D(20, 20, 0)), Recorder(calls, "two"));
     Move(manager, 15, 15);
     manager.Dispatch(EventType::KeyPress, kNoKeys, std::nullopt);  // no position yet
-    EXPECT_EQ(calls, (std::vector<std::string>{"all:out", "one:in", "two:in", "all:out",
-                                               "one:out", "two:out"}));
+    EXPECT_EQ(calls, (std::vector<std::string>{"all:out", "one:in", "two:in", "all:out", "one:out",
+                                               "two:out"}));
 }
 
 TEST(InputManager, AdditionsAndRemovalsWaitForTheNextDispatch) {
@@ -105,8 +105,9 @@ TEST(InputManager, EmptyCallbackIsRefusedAfterTheLogLine) {
         EXPECT_STREQ(e.what(), "onInput");
     }
     manager.AddInputHandler(std::nullopt, [](bool, EventType, auto, const auto&) {});
-    EXPECT_TRUE(log.Contains("| AddInputHandler in Main Input Handler, space: "
-                             "1.00000|2.00000|0.00000/3.00000|4.00000|0.00000\n"));
+    EXPECT_TRUE(
+        log.Contains("| AddInputHandler in Main Input Handler, space: "
+                     "1.00000|2.00000|0.00000/3.00000|4.00000|0.00000\n"));
     EXPECT_TRUE(log.Contains("| AddInputHandler in Main Input Handler, space: all\n"));
     Move(manager, 0, 0);
     EXPECT_EQ(manager.HandlerCount(), 1);
@@ -115,9 +116,8 @@ TEST(InputManager, EmptyCallbackIsRefusedAfterTheLogLine) {
 TEST(InputManager, AThrowingHandlerEndsTheDispatch) {
     InputManager manager("test");
     std::vector<std::string> calls;
-    manager.AddInputHandler(std::nullopt, [](bool, EventType, auto, const auto&) {
-        throw std::runtime_error("boom");
-    });
+    manager.AddInputHandler(
+        std::nullopt, [](bool, EventType, auto, const auto&) { throw std::runtime_error("boom"); });
     manager.AddInputHandler(std::nullopt, Recorder(calls, "after"));
     EXPECT_THROW(Move(manager, 1, 1), std::runtime_error);
     EXPECT_TRUE(calls.empty());

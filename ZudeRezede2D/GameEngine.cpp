@@ -1,0 +1,103 @@
+#include "GameEngine.h"
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+#include "Common/Exception.h"
+#include "Common/Helper.h"
+#include "Common/MyLog.h"
+
+namespace zr2d {
+
+using common::MyLog;
+
+GameEngine::GameEngine(const VideoSettings& settings, const std::string& title,
+                       std::shared_ptr<IAudioEngine> audioEngine) {
+    MyLog::Info("Lade GameEngine");
+    if (TTF_Init() == -1) {
+        common::Helper::Fail(std::string("Can't initialize SDL_TTF:\n") + SDL_GetError());
+    }
+    try {
+        videoEngine_ = std::make_unique<Engine>(settings, title);
+    } catch (...) {
+        TTF_Quit();
+        throw;
+    }
+    audioEngine_ = std::move(audioEngine);
+    running_ = true;
+}
+
+GameEngine::~GameEngine() { Dispose(); }
+
+void GameEngine::Dispose() {
+    if (disposed_) return;
+    disposed_ = true;
+    MyLog::Info("Closing GameEngine");
+    if (scene_) scene_->Dispose();
+    running_ = false;
+    try {
+        videoEngine_->Dispose();
+    } catch (const std::exception& error) {
+        MyLog::Info(std::string("Fehler: ") + error.what());
+    }
+    try {
+        if (audioEngine_) audioEngine_->Dispose();
+        TTF_Quit();
+        SDL_Quit();
+        MyLog::Info("Disposing ok");
+    } catch (const std::exception& error) {
+        MyLog::Info(std::string("Fehler: ") + error.what());
+        MyLog::Info(std::string("SDL_ERROR: ") + SDL_GetError());
+    }
+}
+
+void GameEngine::SetScene(const std::shared_ptr<Scene>& scene, bool disposeOld) {
+    try {
+        if (scene_ == scene) return;
+        if (disposeOld && scene_) scene_->Dispose();
+        if (scene_) retiredScenes_.push_back(scene_);
+        scene_ = scene;
+    } catch (const std::exception& error) {
+        MyLog::Info("Fehler in SetScene");
+        throw common::Exception(error.what());
+    }
+}
+
+void GameEngine::Run() {
+    try {
+        RunFrames();
+    } catch (const std::exception& error) {
+        MyLog::Warning(error);
+    }
+}
+
+void GameEngine::RunFrames() {
+    SDL_Event event{};
+    while (running_) {
+        // Scenes replaced during the last frame are no longer on any stack.
+        retiredScenes_.clear();
+        while (running_ && SDL_PollEvent(&event)) {
+            if (event.type == SDL_QUIT) {
+                running_ = false;
+                break;
+            }
+            // Held here: a handler may replace the scene that owns this manager.
+            if (const auto manager = eventManager_) manager->HandleEvent(event);
+        }
+        if (!running_) break;
+        if (audioEngine_) audioEngine_->Update();
+        videoEngine_->InitFrame();
+        if (const auto scene = scene_) scene->Update(SDL_GetTicks());
+        // Disposed from inside the frame: the window is gone.
+        if (!running_) break;
+        videoEngine_->EndFrame();
+        frameEvent_.Raise();
+        SDL_Delay(1);
+    }
+}
+
+std::shared_ptr<Scene> GameEngine::CreateScene(const std::string& name) {
+    return std::make_shared<Scene>(name, *this);
+}
+
+}  // namespace zr2d
