@@ -12,7 +12,15 @@ class Delegate {
   public:
     template <typename Target, typename Method>
     Delegate(Target* target, Method method)
-        : binding_(std::make_shared<const MethodBinding<Target, Method>>(target, method)) {}
+        : binding_(std::make_shared<const MethodBinding<Target, Method>>(target, method, nullptr)) {
+    }
+
+    // Keeps the target alive for as long as the delegate is registered somewhere; equal to the
+    // delegate made from the plain pointer.
+    template <typename Target, typename Method>
+    Delegate(const std::shared_ptr<Target>& target, Method method)
+        : binding_(std::make_shared<const MethodBinding<Target, Method>>(target.get(), method,
+                                                                         target)) {}
 
     void operator()(Args... args) const { binding_->Call(args...); }
 
@@ -29,7 +37,8 @@ class Delegate {
 
     template <typename Target, typename Method>
     struct MethodBinding final : Binding {
-        MethodBinding(Target* t, Method m) : target(t), method(m) {}
+        MethodBinding(Target* t, Method m, std::shared_ptr<Target> owner)
+            : target(t), method(m), keepAlive(std::move(owner)) {}
         void Call(Args... args) const override { (target->*method)(args...); }
         bool SameAs(const Binding& other) const override {
             const auto* o = dynamic_cast<const MethodBinding*>(&other);
@@ -37,6 +46,7 @@ class Delegate {
         }
         Target* target;
         Method method;
+        std::shared_ptr<Target> keepAlive;
     };
 
     // Shared so that a copy taken for a call survives the handler removing itself.
@@ -46,6 +56,11 @@ class Delegate {
 // Bind(this, &Menu::StartGame) reads better at the call site than the constructor.
 template <typename... Args, typename Target, typename Method>
 Delegate<Args...> Bind(Target* target, Method method) {
+    return Delegate<Args...>(target, method);
+}
+
+template <typename... Args, typename Target, typename Method>
+Delegate<Args...> Bind(const std::shared_ptr<Target>& target, Method method) {
     return Delegate<Args...>(target, method);
 }
 

@@ -2,16 +2,11 @@
 
 namespace zr2d {
 
-Animation::~Animation() {
-    if (!running_) return;
-    if (const auto manager = manager_.lock()) manager->Unregister(StepHandler());
-}
-
 void Animation::Start(const std::shared_ptr<AnimationManager>& manager) {
     if (running_) return;
     manager_ = manager;
     startTime_ = manager->Time();
-    manager->Register(StepHandler());
+    manager->Register(common::Bind<uint32_t>(shared_from_this(), &Animation::Step));
     lastElapsed_ = 0;
     OnStart();
     running_ = true;
@@ -19,6 +14,8 @@ void Animation::Start(const std::shared_ptr<AnimationManager>& manager) {
 
 void Animation::Stop() {
     if (!running_) return;
+    // Unregistering may drop the manager's reference, the last one.
+    const auto self = shared_from_this();
     running_ = false;
     OnStop();
     startTime_ = 0;
@@ -27,8 +24,6 @@ void Animation::Stop() {
 }
 
 void Animation::Step(uint32_t time) {
-    // Keeps this animation alive when a handler drops the last reference to it mid-step.
-    const auto self = weak_from_this().lock();
     elapsed_ = time - startTime_;
     Animate(deltaMode_ ? elapsed_ - lastElapsed_ : elapsed_);
     lastElapsed_ = elapsed_;

@@ -10,12 +10,12 @@ namespace zr2d {
 
 // Base of everything that changes over time. Started with a manager, it receives the elapsed
 // milliseconds since its start (or since its previous step, in delta mode) every frame until
-// stopped.
+// stopped. Always held by std::shared_ptr: while running, its manager holds it too, so an
+// animation that nobody else keeps runs to its end.
 class Animation : public std::enable_shared_from_this<Animation> {
   public:
     explicit Animation(bool deltaMode) : deltaMode_(deltaMode) {}
-    // Leaves its manager, so a dropped animation is never called again.
-    virtual ~Animation();
+    virtual ~Animation() = default;
     Animation(const Animation&) = delete;
     Animation& operator=(const Animation&) = delete;
 

@@ -133,23 +133,44 @@ TEST(Animation, CustomAnimationCallsBackEveryFrameOrPerInterval) {
     EXPECT_EQ(spaced, (std::vector<uint32_t>{112, 224}));
 }
 
-TEST(Animation, ADroppedAnimationLeavesItsManager) {
+TEST(Animation, ARunningAnimationIsKeptByItsManagerOnly) {
     auto manager = std::make_shared<AnimationManager>();
     manager->Start();
     manager->Update(1);
-    auto probe = std::make_shared<Probe>(false);
-    probe->Start(manager);
-    probe.reset();
-    EXPECT_EQ(manager->Count(), 0);
-    manager->Update(20);  // would call freed memory otherwise (the sanitizer build checks)
+    std::vector<uint32_t> times;
+    auto animation =
+        std::make_shared<CustomAnimation>([&](uint32_t t) { times.push_back(t); }, std::nullopt);
+    std::weak_ptr<CustomAnimation> watch = animation;
+    animation->Start(manager);
+    animation.reset();  // started and forgotten: it still runs
+    manager->Update(21);
+    EXPECT_EQ(times, (std::vector<uint32_t>{20}));
+    EXPECT_FALSE(watch.expired());
+    manager.reset();  // the scene is gone: so is the animation
+    EXPECT_TRUE(watch.expired());
 
     // An animation that outlives its manager can still stop.
+    auto keeper = std::make_shared<AnimationManager>();
     auto orphan = std::make_shared<Probe>(false);
-    orphan->Start(manager);
-    manager.reset();
+    orphan->Start(keeper);
+    keeper.reset();
     orphan->Stop();
     EXPECT_EQ(orphan->stops, 1);
     EXPECT_EQ(orphan->Manager(), nullptr);
+
+    // A timer nobody keeps stops itself and is released in that very step.
+    auto clock = std::make_shared<AnimationManager>();
+    clock->Start();
+    clock->Update(1);
+    std::weak_ptr<AnimationTimer> timer;
+    {
+        auto t = std::make_shared<AnimationTimer>(10);
+        t->Start(clock);
+        timer = t;
+    }
+    clock->Update(30);
+    EXPECT_TRUE(timer.expired());
+    EXPECT_EQ(clock->Count(), 0);
 }
 
 TEST(AnimationManager, AFailingAnimationIsLoggedAndRethrown) {
