@@ -1,0 +1,115 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "BasicShapeType.h"
+#include "Common/Color.h"
+#include "Common/Point2D.h"
+#include "Common/Point3D.h"
+#include "Data/Common/Face.h"
+#include "Data/Common/Vertex.h"
+#include "Factory.h"
+#include "MaskData.h"
+#include "Material.h"
+#include "Materials.h"
+#include "SurfaceManager.h"
+#include "Surfaces.h"
+#include "Texture.h"
+#include "TextureLedger.h"
+#include "VideoInfo.h"
+#include "VideoSettings.h"
+
+namespace zr2d {
+
+// The one door to the graphics hardware: an SDL window with an OpenGL context, the frame,
+// the camera projections and the drawing primitives. Main thread only.
+class Engine {
+  public:
+    // Opens the window; throws when SDL, the colour depth or the video mode fail.
+    Engine(const zr2d::VideoSettings& settings, const std::string& title);
+    virtual ~Engine() = default;
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    virtual void Dispose();
+    virtual void ShowCursor(bool visible);
+    // Orthographic, one unit per pixel, origin top-left, y down.
+    virtual void Set2DView(const common::Point3D& eye, const common::Point3D& center,
+                           const common::Point3D& up);
+    // Perspective with the camera points taken relative to the screen centre.
+    virtual void Set3DView(const common::Point3D& eye, const common::Point3D& center,
+                           const common::Point3D& up);
+    virtual float ViewDepth() const;
+    virtual void InitFrame();
+    virtual void EndFrame();
+
+    // The current alpha is the last pushed value (255 when none): pushing replaces it.
+    virtual void PushAlpha(int32_t alpha);
+    virtual int32_t PopAlpha();
+    virtual void DrawTexture(const zr2d::Texture& texture,
+                             const std::optional<common::Color>& color,
+                             const std::optional<common::Point2D>& size);
+    virtual void DrawSurfaces(const zr2d::Surfaces& surfaces,
+                              const std::optional<common::Color>& color,
+                              const std::optional<common::Point2D>& size);
+    virtual void PushTransform(const std::optional<common::Point3D>& translation,
+                               const std::optional<common::Point3D>& rotation,
+                               const std::optional<common::Point3D>& scale);
+    virtual void PushIdentity();
+    virtual void PopTransform();
+    virtual void PopMatrix();
+    // Column-major, as OpenGL keeps it.
+    virtual std::array<float, 16> GetModelViewMatrix() const;
+    virtual void DrawRectangle(const common::Point2D& size, const common::Color& color);
+    virtual common::Point2D ScreenSize() const;
+    virtual common::Color ClearColor() const;
+    virtual void SetClearColor(const common::Color& color);
+    virtual zr2d::Materials& Materials();
+    virtual const zr2d::MaskData& MaskData() const;
+    virtual zr2d::Factory& Factory();
+    // With the usable largest texture edge (see the constructor).
+    virtual const zr2d::VideoSettings& VideoSettings() const;
+    virtual void BeginMaterial(const zr2d::Material& material);
+    virtual void EndMaterial(const zr2d::Material& material);
+    virtual void DrawTriangle(const std::vector<data::Vertex>& positions,
+                              const std::vector<data::Vertex>& texCoords,
+                              const std::vector<data::Vertex>& normals);
+    virtual void DrawFaces(const std::vector<data::Vertex>& positions,
+                           const std::vector<data::Face>& faces,
+                           const std::vector<data::Vertex>& texCoords,
+                           const std::vector<data::Vertex>& normals);
+    virtual void AddVertex(float x, float y, float z);
+    virtual void AddVertex(const common::Point3D& point);
+    // The colour's alpha, scaled by the current alpha when one is pushed.
+    virtual void SetColor(const common::Color& color);
+    virtual void BeginShape(BasicShapeType type);
+    virtual void EndShape();
+    virtual const zr2d::VideoInfo& VideoInfo() const;
+
+    zr2d::SurfaceManager& SurfaceManager();
+    // OpenGL textures made and not yet deleted; proves that released pictures give theirs back.
+    int32_t LiveTextureCount() const;
+    const std::shared_ptr<TextureLedger>& Ledger() const;
+
+  private:
+    int32_t CurrentAlpha() const;
+    void OpenWindow(const std::string& title);
+    void ClampMaxTextureSize();
+
+    zr2d::VideoSettings settings_;
+    zr2d::MaskData maskData_;
+    zr2d::SurfaceManager surfaceManager_;
+    zr2d::Materials materials_;
+    std::vector<int32_t> alphaStack_;
+    zr2d::Factory factory_;
+    const float viewDepth_ = 100.0f;
+    common::Color clearColor_;
+    zr2d::VideoInfo videoInfo_;
+    std::shared_ptr<TextureLedger> ledger_;
+};
+
+}  // namespace zr2d

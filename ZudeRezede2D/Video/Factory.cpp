@@ -1,0 +1,116 @@
+#include "Factory.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <exception>
+#include <filesystem>
+#include <memory>
+
+#include "Common/Exception.h"
+#include "Common/Helper.h"
+#include "Common/MyLog.h"
+#include "Engine.h"
+
+namespace zr2d {
+namespace {
+
+using SdlSurfacePtr = std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)>;
+
+// SDL_Rect holds 16-bit signed offsets: beyond this edge the splitter would copy the wrong
+// pixels, so such pictures are refused instead.
+constexpr int kLargestImageEdge = 32767;
+
+}  // namespace
+
+Factory::Factory(Engine* engine) : engine_(engine) {
+    if (!engine_) throw common::ArgumentException("engine is null");
+}
+
+std::shared_ptr<Surfaces> Factory::CreateSurfaces(const std::string& id,
+                                                  const common::Point2D& size) {
+    const SdlSurfacePtr empty(CreateEmptySurface(size), SDL_FreeSurface);
+    return ConvertToSurfaces(empty.get(), id);
+}
+
+std::shared_ptr<Surfaces> Factory::CreateSurfaceFromFile(const std::string& fileName, bool useCache,
+                                                         int32_t) {
+    common::MyLog::Info("CreateSurfaceFromFile " + fileName);
+    std::shared_ptr<zr2d::Surfaces> result;
+    if (useCache) result = engine_->SurfaceManager().Get(fileName);
+    if (!result) {
+        common::MyLog::Info("CreateSurfaceFromFile, Load new: " + fileName);
+        result = LoadImage(fileName);
+        common::MyLog::Info("CreateSurfaceFromFile, Image loaded: " + fileName);
+        if (useCache) engine_->SurfaceManager().Add(result);
+    } else {
+        common::MyLog::Info("CreateSurfaceFromFile, getting cached " + fileName);
+    }
+    return result;
+}
+
+std::shared_ptr<Texture> Factory::CreateTexture(const std::string& id,
+                                                const common::Point2D& size) {
+    return std::make_shared<zr2d::Texture>(CreateSurfaces(id, size));
+}
+
+std::shared_ptr<Texture> Factory::CreateTextureFromFile(const std::string& fileName, bool useCache,
+                                                        int32_t reserved) {
+    try {
+        return std::make_shared<zr2d::Texture>(CreateSurfaceFromFile(fileName, useCache, reserved));
+    } catch (const std::exception& error) {
+        common::MyLog::Warning(error);
+        return nullptr;
+    }
+}
+
+void Factory::FreeTexture(const zr2d::Texture& texture) { FreeSurfaces(*texture.Surfaces()); }
+
+void Factory::FreeSurfaces(const zr2d::Surfaces& surfaces) {
+    engine_->SurfaceManager().Free(surfaces);
+}
+
+void Factory::DeleteSurfaces(const zr2d::Surfaces& surfaces) {
+    for (const Surface& part : surfaces.Parts()) DeleteTexture(part);
+}
+
+std::shared_ptr<Surfaces> Factory::LoadImage(const std::string& fileName) {
+    std::error_code ignored;
+    if (!std::filesystem::exists(fileName, ignored)) {
+        common::Helper::Fail("Datei " + fileName + " ist nicht vorhanden");
+    }
+    common::MyLog::Info("Datei " + fileName + " wird geladen");
+    const std::string name = common::Helper::ToStringz(fileName);
+    // An embedded zero would silently open a different file.
+    if (name.find('\0') != std::string::npos) {
+        common::Helper::Fail("Error loading image " + fileName +
+                             " - Dateiname enthält Sonderzeichen.");
+    }
+    const SdlSurfacePtr surface(IMG_Load(name.c_str()), SDL_FreeSurface);
+    if (!surface) {
+        common::Helper::Fail("Error loading image " + fileName + "/nSDL Error: " + SDL_GetError());
+    }
+    // Without the blend flag the splitter's blits copy colour and alpha unchanged; an image
+    // without alpha channel becomes opaque.
+    SDL_SetAlpha(surface.get(), 0, 255);
+    return ConvertToSurfaces(surface.get(), fileName);
+}
+
+std::shared_ptr<Surfaces> Factory::ConvertToSurfaces(SDL_Surface* surface, const std::string& id) {
+    common::MyLog::Info("ConvertToSurfaces " + id + " START");
+    if (surface->w > kLargestImageEdge || surface->h > kLargestImageEdge) {
+        common::Helper::Fail("Bild " + id + " ist zu groß: " + std::to_string(surface->w) + " x " +
+                             std::to_string(surface->h));
+    }
+    const common::Point2D size(static_cast<float>(surface->w), static_cast<float>(surface->h));
+    auto result = std::make_shared<zr2d::Surfaces>(id, SplitSurface(surface, id), size);
+    common::MyLog::Info("ConvertToSurfaces " + id + " END, returning " +
+                        std::to_string(result->Parts().size()) + " Surfaces ");
+    return result;
+}
+
+void Factory::DeleteTexture(const Surface& part) { part.Handle()->Delete(); }
+
+void Factory::FreeSdlSurface(SDL_Surface* surface) { SDL_FreeSurface(surface); }
+
+}  // namespace zr2d

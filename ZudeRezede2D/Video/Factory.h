@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Common/Point2D.h"
+#include "GlTexture.h"
+#include "Surface.h"
+#include "Surfaces.h"
+#include "Texture.h"
+
+struct SDL_Surface;
+
+namespace zr2d {
+
+class Engine;
+
+// Everything that ends up on the graphics card: loads pictures, cuts them into texture parts
+// of at most MaxTextureSize (each padded to a power of two) and uploads them.
+class Factory {
+  public:
+    explicit Factory(Engine* engine);
+    virtual ~Factory() = default;
+
+    // An empty, fully transparent image; never cached.
+    virtual std::shared_ptr<zr2d::Surfaces> CreateSurfaces(const std::string& id,
+                                                           const common::Point2D& size);
+    // Throws when the file cannot be loaded. reserved is not used.
+    virtual std::shared_ptr<zr2d::Surfaces> CreateSurfaceFromFile(const std::string& fileName,
+                                                                  bool useCache, int32_t reserved);
+    virtual std::shared_ptr<zr2d::Texture> CreateTexture(const std::string& id,
+                                                         const common::Point2D& size);
+    // Null after a warning line when the file cannot be loaded.
+    virtual std::shared_ptr<zr2d::Texture> CreateTextureFromFile(const std::string& fileName,
+                                                                 bool useCache, int32_t reserved);
+    // Glyph and text rendering join the slots here with the font code.
+    virtual void FreeTexture(const zr2d::Texture& texture);
+    // A cached image loses one user; an uncached one gives its textures back when the last
+    // holder drops it.
+    virtual void FreeSurfaces(const zr2d::Surfaces& surfaces);
+    // Deletes every part's texture now, cached or not.
+    virtual void DeleteSurfaces(const zr2d::Surfaces& surfaces);
+
+    std::shared_ptr<zr2d::Surfaces> LoadImage(const std::string& fileName);
+    // Does not free the source surface; whoever made it does.
+    std::shared_ptr<zr2d::Surfaces> ConvertToSurfaces(SDL_Surface* surface, const std::string& id);
+    std::vector<Surface> SplitSurface(SDL_Surface* surface, const std::string& id);
+    // The edge of the next part along one axis: the smallest power of two from 8 up that
+    // holds remaining, capped by MaxTextureSize (except for the smallest edge of 8).
+    int32_t PartSize(int32_t remaining) const;
+    // Uploads the surface as one RGBA texture and frees the surface.
+    std::shared_ptr<GlTexture> CreateGlTexture(SDL_Surface* surface);
+    // Transparent black, always 32-bit RGBA whatever the window depth.
+    SDL_Surface* CreateEmptySurface(const common::Point2D& size);
+    void DeleteTexture(const Surface& part);
+    void FreeSdlSurface(SDL_Surface* surface);
+
+  private:
+    Engine* engine_;
+};
+
+}  // namespace zr2d

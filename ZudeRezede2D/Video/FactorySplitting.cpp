@@ -1,0 +1,112 @@
+#include <GL/gl.h>
+#include <SDL.h>
+
+#include <exception>
+#include <memory>
+#include <string>
+
+#include "Common/Exception.h"
+#include "Common/MyLog.h"
+#include "Engine.h"
+#include "Factory.h"
+
+namespace zr2d {
+namespace {
+
+constexpr int32_t kSmallestPart = 8;
+constexpr int32_t kLargestPart = 4096;
+// Parts are always uploaded as RGBA bytes, whatever the window's depth.
+constexpr int kPartBitsPerPixel = 32;
+
+SDL_Rect Area(int x, int y, int w, int h) {
+    return {static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w),
+            static_cast<Uint16>(h)};
+}
+
+void EndSplitLog() {
+    common::MyLog::Info("End Splitt Surface 1");
+    common::MyLog::Info("End Splitt Surface 2");
+}
+
+}  // namespace
+
+int32_t Factory::PartSize(int32_t remaining) const {
+    if (remaining <= kSmallestPart) return kSmallestPart;
+    const int32_t largest = engine_->VideoSettings().MaxTextureSize();
+    int32_t edge = kSmallestPart;
+    while (edge < remaining && edge < kLargestPart) edge *= 2;
+    return std::min(edge, largest);
+}
+
+std::vector<Surface> Factory::SplitSurface(SDL_Surface* surface, const std::string& id) {
+    std::vector<Surface> parts;
+    try {
+        const int w = surface->w;
+        const int h = surface->h;
+        for (int x = 0; x < w;) {
+            const int dx = PartSize(w - x);
+            common::MyLog::Info("deltaX = " + std::to_string(dx));
+            const int visibleW = x + dx < w ? dx : w - x;
+            for (int y = 0; y < h;) {
+                const int dy = PartSize(h - y);
+                common::MyLog::Info("deltaY = " + std::to_string(dy));
+                const int visibleH = y + dy < h ? dy : h - y;
+                SDL_Surface* part = CreateEmptySurface(
+                    common::Point2D(static_cast<float>(dx), static_cast<float>(dy)));
+                SDL_Rect from = Area(x, y, visibleW, visibleH);
+                SDL_Rect to = Area(0, 0, visibleW, visibleH);
+                if (SDL_BlitSurface(surface, &from, part, &to) != 0) {
+                    FreeSdlSurface(part);
+                    throw common::Exception("SDL_BlitSurface failed");
+                }
+                const common::Point2D position(static_cast<float>(x), static_cast<float>(y));
+                parts.emplace_back(CreateGlTexture(part),
+                                   common::Point2D(static_cast<float>(dx), static_cast<float>(dy)),
+                                   position);
+                common::MyLog::Info("New Surface-Part - Position links: " + position.ToText() + id);
+                common::MyLog::Info(
+                    "                   rechts       X: " + std::to_string(x + visibleW) +
+                    " Y: " + std::to_string(y + visibleH));
+                y += dy;
+            }
+            x += dx;
+        }
+    } catch (const std::exception& error) {
+        common::MyLog::Info(std::string("ohje: ") + error.what() + " /n SDL: " + SDL_GetError());
+        EndSplitLog();
+        // A half-made picture is not a picture: the parts made so far give their textures
+        // back as they go out of scope, and the caller learns of the failure.
+        throw;
+    }
+    EndSplitLog();
+    return parts;
+}
+
+std::shared_ptr<GlTexture> Factory::CreateGlTexture(SDL_Surface* surface) {
+    const std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> owned(surface, SDL_FreeSurface);
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    auto texture = std::make_shared<GlTexture>(name, engine_->Ledger());
+    glBindTexture(GL_TEXTURE_2D, name);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, surface->pitch / surface->format->BytesPerPixel);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, surface->w, surface->h, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 surface->pixels);
+    return texture;
+}
+
+SDL_Surface* Factory::CreateEmptySurface(const common::Point2D& size) {
+    const zr2d::MaskData& masks = engine_->MaskData();
+    SDL_Surface* surface = SDL_CreateRGBSurface(
+        0, static_cast<int>(size.X()), static_cast<int>(size.Y()), kPartBitsPerPixel,
+        masks.RedMask(), masks.GreenMask(), masks.BlueMask(), masks.AlphaMask());
+    if (!surface) throw common::Exception(std::string("SDL_CreateRGBSurface: ") + SDL_GetError());
+    return surface;
+}
+
+}  // namespace zr2d
