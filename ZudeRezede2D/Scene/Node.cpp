@@ -14,9 +14,18 @@ Node::Node(std::string name, const common::Point3D& position,
     MyLog::Info("new Node: " + name_);
 }
 
+Node::~Node() { ReleaseChildren(); }
+
 void Node::AddChild(const std::shared_ptr<Node>& child) {
     children_.Add(child);
-    child->parent_ = weak_from_this();
+    child->parent_ = this;
+}
+
+void Node::ReleaseChildren() {
+    for (const auto& child : children_.List()) {
+        if (child->parent_ == this) child->parent_ = nullptr;
+    }
+    children_.Clear();
 }
 
 void Node::Dispose(GameEngine& engine) {
@@ -39,7 +48,7 @@ void Node::DisposeChildren(GameEngine& engine) {
         MyLog::Info("Error in Children dispose at Node " + name_);
         MyLog::Warning(error);
     }
-    children_.Clear();
+    ReleaseChildren();
 }
 
 void Node::Update(GameEngine& engine) {
@@ -80,8 +89,7 @@ common::Point3D Node::Size() const {
 common::Point3D Node::Rotation() const { return rotation_.value_or(common::Point3D(0, 0, 0)); }
 
 common::Point3D Node::AbsolutePosition() const {
-    const auto parent = Parent();
-    return parent ? position_.Add(parent->AbsolutePosition()) : position_;
+    return parent_ ? position_.Add(parent_->AbsolutePosition()) : position_;
 }
 
 int32_t Node::Transparency() const {

@@ -17,12 +17,13 @@ class GameEngine;
 
 // Base of everything drawn. Position, rotation and scale are relative to the parent; the
 // innermost partial transparency wins (it replaces an ancestor's, it does not multiply).
-// Nodes are always held by std::shared_ptr; the parent link is weak.
+// Nodes are held by std::shared_ptr; the parent link is a plain pointer that the parent clears
+// when it lets go of the child or dies.
 class Node : public IMoveable, public std::enable_shared_from_this<Node> {
   public:
     Node(std::string name, const common::Point3D& position,
          const std::optional<common::Point3D>& size);
-    ~Node() override = default;
+    ~Node() override;
     Node(const Node&) = delete;
     Node& operator=(const Node&) = delete;
 
@@ -62,7 +63,8 @@ class Node : public IMoveable, public std::enable_shared_from_this<Node> {
     virtual void DisposeChildren(GameEngine& engine);
     // Ancestors' positions added up; their rotation and scale are ignored.
     virtual common::Point3D AbsolutePosition() const;
-    virtual std::shared_ptr<Node> Parent() const { return parent_.lock(); }
+    // The node that added this one last; null when none or when that one is gone.
+    virtual Node* Parent() const { return parent_; }
     // The partial value when set, else 255 when visible and 0 when hidden.
     virtual int32_t Transparency() const;
     // 0 or less hides, 255 or more shows opaque, anything between shows partly transparent.
@@ -72,9 +74,11 @@ class Node : public IMoveable, public std::enable_shared_from_this<Node> {
     const std::optional<common::Point3D>& StoredSize() const { return size_; }
 
   private:
+    void ReleaseChildren();
+
     std::string name_;
     Nodes children_;
-    std::weak_ptr<Node> parent_;
+    Node* parent_ = nullptr;
     bool visible_ = true;
     common::Point3D position_;
     std::optional<common::Point3D> rotation_;

@@ -70,4 +70,21 @@ std::shared_ptr<SimpleFormNode> NodeFactory::CreateSimpleFormNode(
     return std::make_shared<SimpleFormNode>(name, position, shape, std::move(vertices));
 }
 
+std::shared_ptr<TextNode> NodeFactory::CreateTextNode(const std::string& name,
+                                                      const common::Point3D& position,
+                                                      std::shared_ptr<Font> font,
+                                                      const std::string& text) {
+    MyLog::Info("CreateTextNode " + name);
+    return std::make_shared<TextNode>(name, gameEngine_->VideoEngine(), position, std::move(font),
+                                      text);
+}
+
+std::shared_ptr<TextsNode> NodeFactory::CreateTextsNode(const std::string& name,
+                                                        const common::Point3D& position,
+                                                        std::shared_ptr<Font> font,
+                                                        const std::string& text) {
+    MyLog::Info("CreateTextsNode " + name);
+    return std::make_shared<TextsNode>(name, position, std::move(font), text, *this);
+}
+
 }  // namespace zr2d

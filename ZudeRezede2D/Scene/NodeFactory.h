@@ -10,6 +10,8 @@
 #include "EmptyNode.h"
 #include "PictureNode.h"
 #include "SimpleFormNode.h"
+#include "TextNode.h"
+#include "TextsNode.h"
 
 namespace zr2d {
 
@@ -48,6 +50,15 @@ class NodeFactory {
     virtual std::shared_ptr<SimpleFormNode> CreateSimpleFormNode(
         const std::string& name, const common::Point3D& position, BasicShapeType shape,
         std::shared_ptr<IVertices> vertices);
+
+    virtual std::shared_ptr<TextNode> CreateTextNode(const std::string& name,
+                                                     const common::Point3D& position,
+                                                     std::shared_ptr<Font> font,
+                                                     const std::string& text);
+    virtual std::shared_ptr<TextsNode> CreateTextsNode(const std::string& name,
+                                                       const common::Point3D& position,
+                                                       std::shared_ptr<Font> font,
+                                                       const std::string& text);
 
   private:
     zr2d::GameEngine* gameEngine_;

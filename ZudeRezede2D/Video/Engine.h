@@ -13,6 +13,7 @@
 #include "Data/Common/Face.h"
 #include "Data/Common/Vertex.h"
 #include "Factory.h"
+#include "FontManager.h"
 #include "MaskData.h"
 #include "Material.h"
 #include "Materials.h"
@@ -71,6 +72,7 @@ class Engine {
     virtual zr2d::Materials& Materials();
     virtual const zr2d::MaskData& MaskData() const;
     virtual zr2d::Factory& Factory();
+    virtual zr2d::FontManager& FontManager() { return fontManager_; }
     // With the usable largest texture edge (see the constructor).
     virtual const zr2d::VideoSettings& VideoSettings() const;
     virtual void BeginMaterial(const zr2d::Material& material);
@@ -106,6 +108,7 @@ class Engine {
     zr2d::Materials materials_;
     std::vector<int32_t> alphaStack_;
     zr2d::Factory factory_;
+    zr2d::FontManager fontManager_;
     const float viewDepth_ = 100.0f;
     common::Color clearColor_;
     zr2d::VideoInfo videoInfo_;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Common/Point2D.h"
+#include "Font.h"
 #include "GlTexture.h"
 #include "Surface.h"
 #include "Surfaces.h"
@@ -35,7 +36,16 @@ class Factory {
     // Null after a warning line when the file cannot be loaded.
     virtual std::shared_ptr<zr2d::Texture> CreateTextureFromFile(const std::string& fileName,
                                                                  bool useCache, int32_t reserved);
-    // Glyph and text rendering join the slots here with the font code.
+    // One cached image per character (code point) of the text, in order. The font file is
+    // opened only when a character is not cached yet, at most once per call.
+    virtual std::vector<std::shared_ptr<zr2d::Surfaces>> CreateGlyphSurfaces(
+        const std::shared_ptr<Font>& font, const std::string& text);
+    virtual std::vector<std::shared_ptr<zr2d::Texture>> CreateGlyphTextures(
+        const std::shared_ptr<Font>& font, const std::string& text);
+    // The whole text as one uncached image in white Vera 18 (the file "Vera.ttf" in the
+    // working folder). reserved is not used.
+    virtual std::shared_ptr<zr2d::Surfaces> CreateTextSurfaces(const std::string& text,
+                                                               int32_t reserved);
     virtual void FreeTexture(const zr2d::Texture& texture);
     // A cached image loses one user; an uncached one gives its textures back when the last
     // holder drops it.

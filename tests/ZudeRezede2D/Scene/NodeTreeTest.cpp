@@ -166,7 +166,7 @@ TEST_F(NodeTreeTest, SizesRotationAndLookup) {
     EXPECT_EQ(node->Children().Find("twin"), first);
     EXPECT_EQ(node->Children().Find("Twin"), nullptr);
     EXPECT_THROW(node->Child(2), std::out_of_range);
-    EXPECT_EQ(first->Parent(), node);
+    EXPECT_EQ(first->Parent(), node.get());
 }
 
 TEST_F(NodeTreeTest, PictureNodesNeedATextureAndStretchOverTheirSize) {

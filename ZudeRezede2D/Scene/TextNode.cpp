@@ -1,0 +1,56 @@
+#include "TextNode.h"
+
+#include "ZudeRezede2D/GameEngine.h"
+
+namespace zr2d {
+
+using common::Point3D;
+
+TextNode::TextNode(std::string name, Engine& engine, const Point3D& position,
+                   std::shared_ptr<Font> font, const std::string& text)
+    : Node(std::move(name), position, Point3D(0, 0, 0)), engine_(engine), font_(std::move(font)) {
+    UpdateText(text, false);
+}
+
+void TextNode::UpdateText(const std::string& text, bool onlyIfChanged) {
+    if (onlyIfChanged && text == text_) return;
+    ReleaseTextures();
+    text_ = text;
+    if (text_.empty()) {
+        // Measured with "1" so that an empty line keeps the font's height.
+        const auto measure = engine_.Factory().CreateGlyphTextures(font_, "1");
+        const float height = measure.at(0)->Size().Y();
+        for (const auto& texture : measure) engine_.Factory().FreeTexture(*texture);
+        SetSize(Point3D(0, height, 0));
+        return;
+    }
+    textures_ = engine_.Factory().CreateGlyphTextures(font_, text_);
+    float width = 0;
+    for (const auto& texture : textures_) width += texture->Size().X();
+    SetSize(Point3D(width, textures_.back()->Size().Y(), 0));
+}
+
+void TextNode::ReleaseTextures() {
+    for (const auto& texture : textures_) engine_.Factory().FreeTexture(*texture);
+    textures_.clear();
+}
+
+void TextNode::DisposeNode(GameEngine&) { ReleaseTextures(); }
+
+void TextNode::Draw(GameEngine& engine) {
+    Engine& video = engine.VideoEngine();
+    Point3D offset(0, 0, 0);
+    if (centered_) offset = Point3D(static_cast<float>(static_cast<int>(Size().X() / -2.0)), 0, 0);
+    const size_t count = textures_.size();
+    for (size_t i = 0; i < count; ++i) {
+        const Texture& texture = *textures_[alignLeft_ ? i : count - 1 - i];
+        const Point3D width(texture.Size().X(), 0, 0);
+        if (!alignLeft_) offset = offset.Subtract(width);
+        video.PushTransform(offset, std::nullopt, std::nullopt);
+        video.DrawTexture(texture, color_, std::nullopt);
+        if (alignLeft_) offset = offset.Add(width);
+        video.PopTransform();
+    }
+}
+
+}  // namespace zr2d
