@@ -49,6 +49,11 @@ void EventManager::HandleEvent(SDL_Event event) {
     }
 }
 
+Keys EventManager::LastKey() const {
+    if (lastEvent_.type != SDL_KEYDOWN) return Keys::Unknown;
+    return static_cast<Keys>(lastEvent_.key.keysym.sym);
+}
+
 std::string EventManager::TypedText() const {
     const uint16_t u = lastEvent_.key.keysym.unicode;
     common::MyLog::Info("Unicode: " + std::to_string(u));

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "InputManager.h"
+#include "Keys.h"
 
 namespace zr2d {
 
@@ -26,6 +27,9 @@ class EventManager {
     // (umlauts, ß) as UTF-8; anything else is empty.
     virtual std::string TypedText() const;
     virtual int32_t HandlerCount() const { return inputManager_.HandlerCount(); }
+    // The key of the key press being handled (Unknown for other events). Unlike the key-state
+    // array it still names a key that was released again before this event was handled.
+    Keys LastKey() const;
 
     const std::optional<common::Point2D>& MousePosition() const { return mousePosition_; }
 

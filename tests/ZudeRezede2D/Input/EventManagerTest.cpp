@@ -71,6 +71,9 @@ TEST_F(EventManagerTest, AKeyBeforeAnyMouseEventHasNoPosition) {
     EXPECT_FALSE(seen[0].hasPosition);
     EXPECT_TRUE(seen[0].returnHeld);
     EXPECT_FALSE(manager.MousePosition().has_value());
+    EXPECT_EQ(manager.LastKey(), zr2d::Keys::Return);
+    manager.HandleEvent(Motion(1, 1));
+    EXPECT_EQ(manager.LastKey(), zr2d::Keys::Unknown);
 }
 
 TEST_F(EventManagerTest, MouseEventsBecomeMovesAndLeftClicks) {
