@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include "Pexaro/GameData.h"
+#include "Pexaro/PictureFile.h"
+#include "Support/LogCapture.h"
+
+using pexaro::PictureFile;
+
+TEST(PictureFile, TheWholeAnswerInPlaceScoresTenWhateverTheCase) {
+    const PictureFile hund("Hund.jpg");
+    EXPECT_EQ(hund.CheckName("HUND"), 10);
+    EXPECT_EQ(hund.CheckName("hund"), 10);
+    EXPECT_EQ(hund.CheckName("hundehütte"), 10);  // starts with the whole answer
+    EXPECT_EQ(PictureFile("Äpfel.png").CheckName("äPFEL"), 10);
+    EXPECT_EQ(PictureFile("Großer Bär.jpg").CheckName("GROSSER BÄR"), 8);  // ß is not ss
+    EXPECT_EQ(PictureFile("Leuchtturm.v2.jpg").Answer(), "Leuchtturm.v2");
+}
+
+TEST(PictureFile, OtherwiseLetterContentDecides) {
+    const PictureFile hund("Hund.jpg");
+    EXPECT_EQ(hund.CheckName("hnud"), 10);  // same letters
+    EXPECT_EQ(hund.CheckName("hunt"), 5);   // one missing, one too many
+    EXPECT_EQ(hund.CheckName(""), 0);
+    EXPECT_EQ(hund.CheckName("xxxxxxxx"), -20);
+    EXPECT_EQ(hund.CheckName("h u n d"), 10);  // blanks do not count
+    // The umlaut's bytes are not letters: "kase" has an 'a' that Käse lacks.
+    EXPECT_EQ(PictureFile("Käse.jpg").CheckName("kase"), 8);
+    // 10 - (10 / 6) * 3 is exactly 5; rounding must not make it 4.
+    EXPECT_EQ(PictureFile("Flower.png").CheckName("Flo"), 5);
+}
+
+TEST(PictureFile, CheckNameLogsAndIsUsedOnlyOnce) {
+    testsupport::LogCapture log;
+    PictureFile picture("Leuchtturm.jpg");
+    picture.CheckName("Turm");
+    EXPECT_TRUE(log.Contains("|  entered: TurmCheckName: Leuchtturm\n"));
+    EXPECT_FALSE(picture.IsUsed());
+    picture.SetUsed();
+    EXPECT_TRUE(picture.IsUsed());
+}
+
+TEST(GameData, StartsWithNothingChosenAndTheTwoWhiteFonts) {
+    const pexaro::GameData data;
+    EXPECT_EQ(data.Points(), -1);
+    EXPECT_EQ(data.MenuPage(), 1);
+    EXPECT_EQ(data.MenuCurrentGame(), -1);
+    EXPECT_TRUE(data.GameFolder().empty());
+    EXPECT_EQ(data.SmallFont()->Size(), 15u);
+    EXPECT_EQ(data.LargeFont()->Size(), 19u);
+    EXPECT_EQ(data.LargeFont()->TtfFile(), "daten//font//vera//Vera.ttf");
+    EXPECT_EQ(data.SmallFont()->FontId(), "daten//font//vera//Vera.ttf;15;r_255;g_255;b_255");
+}
