@@ -1,0 +1,113 @@
+#include "GameScene.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <fstream>
+#include <iterator>
+
+#include "Common/Exception.h"
+#include "Common/Helper.h"
+#include "Common/MyLog.h"
+#include "FolderListing.h"
+
+namespace pexaro {
+
+using common::MyLog;
+
+namespace {
+
+// Copies the file to the first free "_tmpFilePexaro[n].<ext>" in the working folder. The copy is
+// created exclusively, so an existing file or link of that name is never written through.
+std::string CopyToTemporaryFile(const std::string& path) {
+    const std::string extension = std::filesystem::path(path).extension().string();
+    std::ifstream in(path, std::ios::binary);
+    if (!in) common::Helper::Fail("Datei " + path + " kann nicht gelesen werden");
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (int n = -1; n < 10000; ++n) {
+        const std::string name =
+            "_tmpFilePexaro" + (n < 0 ? std::string() : std::to_string(n)) + extension;
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0600);
+        if (fd < 0) {
+            if (errno == EEXIST) continue;
+            common::Helper::Fail("Temporäre Datei " + name + " kann nicht angelegt werden");
+        }
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        ::close(fd);
+        if (written != static_cast<ssize_t>(bytes.size())) {
+            ::unlink(name.c_str());
+            common::Helper::Fail("Temporäre Datei " + name + " kann nicht geschrieben werden");
+        }
+        return name;
+    }
+    common::Helper::Fail("Keine freie temporäre Datei für " + path);
+}
+
+}  // namespace
+
+GameScene::GameScene(const std::string& sceneName, zr2d::GameEngine& engine, GameData& data,
+                     GameControl& control)
+    : Scene(sceneName, engine), data_(data), control_(control) {
+    SetBackgroundColor(common::Color(255, 0, 0, 0));
+}
+
+std::shared_ptr<zr2d::NodeFadeTransparent> GameScene::NewFadeTransparent(
+    const std::shared_ptr<zr2d::Node>& node, int32_t target, float acceleration, float maxSpeed) {
+    return zr2d::NodeFadeTransparent::Create(*this, node, target, acceleration, maxSpeed, true);
+}
+
+bool GameScene::IsPictureFile(const std::string& fileName) const {
+    if (fileName.size() <= 4) {
+        throw common::Exception("Der Dateiname " + fileName +
+                                " kann nicht verarbeitet werden, da er zu kurz ist.");
+    }
+    std::string lower = fileName;
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    for (const char* extension : {".jpg", ".bmp", ".png"}) {
+        if (lower.find(extension) == lower.size() - 4) return true;
+    }
+    return false;
+}
+
+std::vector<std::shared_ptr<PictureFile>> GameScene::ReadPictureFolder(
+    const std::filesystem::path& folder) const {
+    std::vector<std::string> names;
+    try {
+        names = FolderListing::Files(folder);
+    } catch (const std::exception&) {
+        throw common::Exception("Verarbeitung des Verzeichnisses " + folder.string() +
+                                " ist fehlerhaft abgebrochen");
+    }
+    std::vector<std::shared_ptr<PictureFile>> pictures;
+    for (const auto& name : names) {
+        try {
+            if (IsPictureFile(name)) pictures.push_back(std::make_shared<PictureFile>(name));
+        } catch (const std::exception& error) {
+            MyLog::Warning(error);
+            MyLog::Info("Datei " + name + " wird ignoriert.");
+        }
+    }
+    return pictures;
+}
+
+std::shared_ptr<zr2d::Texture> GameScene::LoadPictureTexture(const std::string& path) {
+    std::string temporary;
+    try {
+        temporary = CopyToTemporaryFile(path);
+        auto texture =
+            GameEngine().VideoEngine().Factory().CreateTextureFromFile(temporary, false, 0);
+        std::filesystem::remove(temporary);
+        return texture;
+    } catch (const std::exception& error) {
+        MyLog::Warning(error);
+        // The copy goes too, so that failed loads do not fill the working folder.
+        std::error_code ignored;
+        if (!temporary.empty()) std::filesystem::remove(temporary, ignored);
+        return nullptr;
+    }
+}
+
+}  // namespace pexaro

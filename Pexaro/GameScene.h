@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "GameData.h"
+#include "PictureFile.h"
+#include "ZudeRezede2D/GameEngine.h"
+#include "ZudeRezede2D/Helper/NodeFadeTransparent.h"
+
+namespace pexaro {
+
+class GameControl;
+
+// The base of the game's screens: carries the shared data and the controller, loads picture
+// sets and pictures, and gives the widgets the game's look.
+class GameScene : public zr2d::Scene {
+  public:
+    GameScene(const std::string& sceneName, zr2d::GameEngine& engine, GameData& data,
+              GameControl& control);
+
+    virtual GameControl& Control() const { return control_; }
+    virtual GameData& Data() const { return data_; }
+    // A fade of the node's transparency on this scene, started at once.
+    virtual std::shared_ptr<zr2d::NodeFadeTransparent> NewFadeTransparent(
+        const std::shared_ptr<zr2d::Node>& node, int32_t target, float acceleration,
+        float maxSpeed);
+    // Whether the name ends in .jpg, .bmp or .png (any case); names of 4 bytes or fewer throw.
+    virtual bool IsPictureFile(const std::string& fileName) const;
+
+    // The set's pictures in name order; files that are no pictures are skipped, odd names are
+    // logged and skipped.
+    std::vector<std::shared_ptr<PictureFile>> ReadPictureFolder(
+        const std::filesystem::path& folder) const;
+    // Loads a picture through a temporary copy in the working folder; null after a warning
+    // when it cannot be loaded.
+    std::shared_ptr<zr2d::Texture> LoadPictureTexture(const std::string& path);
+
+  private:
+    GameData& data_;
+    GameControl& control_;
+};
+
+}  // namespace pexaro
