@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev libgl-dev libglu1-mesa-dev
+  libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev libsdl-gfx1.2-dev libgl-dev libglu1-mesa-dev
   libfmt-dev libutf8proc-dev ttf-bitstream-vera
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth libgl1-mesa-dri xdotool imagemagick python3

@@ -75,6 +75,11 @@ void Factory::DeleteSurfaces(const zr2d::Surfaces& surfaces) {
 }
 
 std::shared_ptr<Surfaces> Factory::LoadImage(const std::string& fileName) {
+    const SdlSurfacePtr surface(OpenImage(fileName), SDL_FreeSurface);
+    return ConvertToSurfaces(surface.get(), fileName);
+}
+
+SDL_Surface* Factory::OpenImage(const std::string& fileName) {
     std::error_code ignored;
     if (!std::filesystem::exists(fileName, ignored)) {
         common::Helper::Fail("Datei " + fileName + " ist nicht vorhanden");
@@ -86,14 +91,14 @@ std::shared_ptr<Surfaces> Factory::LoadImage(const std::string& fileName) {
         common::Helper::Fail("Error loading image " + fileName +
                              " - Dateiname enthält Sonderzeichen.");
     }
-    const SdlSurfacePtr surface(IMG_Load(name.c_str()), SDL_FreeSurface);
+    SDL_Surface* surface = IMG_Load(name.c_str());
     if (!surface) {
         common::Helper::Fail("Error loading image " + fileName + "/nSDL Error: " + SDL_GetError());
     }
     // Without the blend flag the splitter's blits copy colour and alpha unchanged; an image
     // without alpha channel becomes opaque.
-    SDL_SetAlpha(surface.get(), 0, 255);
-    return ConvertToSurfaces(surface.get(), fileName);
+    SDL_SetAlpha(surface, 0, 255);
+    return surface;
 }
 
 std::shared_ptr<Surfaces> Factory::ConvertToSurfaces(SDL_Surface* surface, const std::string& id) {

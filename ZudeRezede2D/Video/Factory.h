@@ -67,7 +67,15 @@ class Factory {
     void DeleteTexture(const Surface& part);
     void FreeSdlSurface(SDL_Surface* surface);
 
+    // Like CreateTextureFromFile without the cache, except that a picture larger than bounds is
+    // scaled down to fit them (aspect kept, smoothed); one that fits stays as it is.
+    virtual std::shared_ptr<zr2d::Texture> CreateFittedTextureFromFile(
+        const std::string& fileName, const common::Point2D& bounds);
+
   private:
+    // The decoded file, ready for splitting (alpha copied as is); the caller frees it.
+    SDL_Surface* OpenImage(const std::string& fileName);
+
     Engine* engine_;
 };
 

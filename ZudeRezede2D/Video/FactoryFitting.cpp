@@ -1,0 +1,53 @@
+#include <SDL.h>
+#include <SDL_rotozoom.h>
+
+#include <cmath>
+#include <memory>
+
+#include "Common/Helper.h"
+#include "Common/MyLog.h"
+#include "Engine.h"
+#include "Factory.h"
+
+namespace zr2d {
+namespace {
+
+using SdlSurfacePtr = std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)>;
+
+SdlSurfacePtr Checked(SDL_Surface* surface, const std::string& what) {
+    if (!surface) common::Helper::Fail(what + ": " + SDL_GetError());
+    return SdlSurfacePtr(surface, SDL_FreeSurface);
+}
+
+}  // namespace
+
+std::shared_ptr<Texture> Factory::CreateFittedTextureFromFile(const std::string& fileName,
+                                                              const common::Point2D& bounds) {
+    try {
+        SdlSurfacePtr picture(OpenImage(fileName), SDL_FreeSurface);
+        const common::Point2D size(static_cast<float>(picture->w), static_cast<float>(picture->h));
+        if (size.X() > bounds.X() || size.Y() > bounds.Y()) {
+            const common::Point2D fitted = size.FitInto(bounds);
+            // The zoom smooths 32-bit pictures only, so every format goes through RGBA first.
+            auto rgba = Checked(CreateEmptySurface(size), "Bild " + fileName);
+            SDL_BlitSurface(picture.get(), nullptr, rgba.get(), nullptr);
+            // Averaging by a whole factor first keeps fine detail from aliasing; the smoothing
+            // zoom then takes the rest of the way.
+            const int factor = static_cast<int>(std::floor(size.X() / fitted.X()));
+            if (factor >= 2) {
+                rgba = Checked(shrinkSurface(rgba.get(), factor, factor), "Bild " + fileName);
+            }
+            picture = Checked(zoomSurface(rgba.get(), fitted.X() / static_cast<float>(rgba->w),
+                                          fitted.Y() / static_cast<float>(rgba->h), SMOOTHING_ON),
+                              "Bild " + fileName);
+            SDL_SetAlpha(picture.get(), 0, 255);
+            common::MyLog::Info("Bild " + fileName + " verkleinert auf " + fitted.ToText());
+        }
+        return std::make_shared<Texture>(ConvertToSurfaces(picture.get(), fileName));
+    } catch (const std::exception& error) {
+        common::MyLog::Warning(error);
+        return nullptr;
+    }
+}
+
+}  // namespace zr2d
