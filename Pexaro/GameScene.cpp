@@ -97,8 +97,10 @@ std::shared_ptr<zr2d::Texture> GameScene::LoadPictureTexture(const std::string& 
     std::string temporary;
     try {
         temporary = CopyToTemporaryFile(path);
-        auto texture =
-            GameEngine().VideoEngine().Factory().CreateTextureFromFile(temporary, false, 0);
+        // Camera photos are larger than the screen: shown whole, scaled down, not cropped.
+        zr2d::Engine& video = GameEngine().VideoEngine();
+        auto texture = video.Factory().CreateFittedTextureFromFile(
+            temporary, video.VideoSettings().Resolution());
         std::filesystem::remove(temporary);
         return texture;
     } catch (const std::exception& error) {

@@ -34,8 +34,8 @@ class GameScene : public zr2d::Scene {
     // logged and skipped.
     std::vector<std::shared_ptr<PictureFile>> ReadPictureFolder(
         const std::filesystem::path& folder) const;
-    // Loads a picture through a temporary copy in the working folder; null after a warning
-    // when it cannot be loaded.
+    // Loads a picture through a temporary copy in the working folder, scaled down when it is
+    // larger than the screen; null after a warning when it cannot be loaded.
     std::shared_ptr<zr2d::Texture> LoadPictureTexture(const std::string& path);
 
   private:
