@@ -9,6 +9,8 @@
 #include "PictureFile.h"
 #include "ZudeRezede2D/GameEngine.h"
 #include "ZudeRezede2D/Helper/NodeFadeTransparent.h"
+#include "ZudeRezede2D/Widgets/Control.h"
+#include "ZudeRezede2D/Widgets/Frame.h"
 
 namespace pexaro {
 
@@ -29,6 +31,28 @@ class GameScene : public zr2d::Scene {
         float maxSpeed);
     // Whether the name ends in .jpg, .bmp or .png (any case); names of 4 bytes or fewer throw.
     virtual bool IsPictureFile(const std::string& fileName) const;
+    // The widgets' look: the node for one part of a control, or null (always for Sound).
+    virtual std::shared_ptr<zr2d::Node> CreateWidgetNode(zr2d::WidgetType type,
+                                                         zr2d::WidgetNodeType part,
+                                                         zr2d::Control& control);
+    // A light border around a darker inner panel, 3 pixels around the size.
+    virtual std::shared_ptr<zr2d::Node> CreatePanel(const std::string& name,
+                                                    const common::Point3D& size,
+                                                    const common::Color& colour, bool inner);
+    // The same, 6 pixels around the size.
+    virtual std::shared_ptr<zr2d::Node> CreateFramePanel(const std::string& name,
+                                                         const common::Point3D& size,
+                                                         const common::Color& colour, bool inner);
+    virtual std::shared_ptr<zr2d::Node> CreateShape(const std::string& name,
+                                                    const common::Point3D& size,
+                                                    const common::Color& colour,
+                                                    const common::Point3D& position);
+    virtual std::shared_ptr<zr2d::Node> CreateRowBackground(const std::string& name,
+                                                            const common::Point3D& size,
+                                                            const common::Color& colour,
+                                                            const common::Point3D& position);
+    // The node creator for the game's frames.
+    zr2d::NodeCreator WidgetLook();
 
     // The set's pictures in name order; files that are no pictures are skipped, odd names are
     // logged and skipped.
@@ -39,6 +63,12 @@ class GameScene : public zr2d::Scene {
     std::shared_ptr<zr2d::Texture> LoadPictureTexture(const std::string& path);
 
   private:
+    std::shared_ptr<zr2d::Node> Gradient(const std::string& name, const common::Point3D& position,
+                                         const common::Point3D& size, const common::Color& top,
+                                         const common::Color& bottom);
+    std::shared_ptr<zr2d::Node> BoxPanel(const std::string& name, const common::Point3D& size,
+                                         const common::Color& colour, bool inner, float margin);
+
     GameData& data_;
     GameControl& control_;
 };

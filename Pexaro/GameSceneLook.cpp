@@ -1,0 +1,178 @@
+#include <string_view>
+
+#include "GameScene.h"
+#include "ZudeRezede2D/Scene/NodeHelper.h"
+#include "ZudeRezede2D/Video/Data/SingleVertices.h"
+
+namespace pexaro {
+
+using common::Color;
+using common::Point3D;
+using zr2d::WidgetNodeType;
+using zr2d::WidgetType;
+
+namespace {
+
+struct PartColours {
+    Color top;
+    Color bottom;
+};
+
+constexpr std::string_view kSetButtonPrefix = "MM_selectGame_";
+
+Color WithAlpha(Color colour, int32_t delta) {
+    colour.AddAlpha(delta);
+    return colour;
+}
+
+// Top and bottom colour of each part in the button, set-button and check looks.
+PartColours ButtonColours(WidgetNodeType part, int32_t backgroundAlpha) {
+    switch (part) {
+        case WidgetNodeType::MouseOver:
+            return {Color(200, 220, 64, 128), Color(200, 220, 64, 48)};
+        case WidgetNodeType::Check:
+            return {Color(220, 200, 64, 200), Color(220, 200, 64, 120)};
+        default:
+            return {Color(138, 200, 238, backgroundAlpha), Color(138, 200, 238, 0)};
+    }
+}
+
+PartColours CheckColours(WidgetNodeType part) {
+    switch (part) {
+        case WidgetNodeType::MouseOver:
+            return {Color(64, 255, 64, 128), Color(200, 220, 64, 128)};
+        case WidgetNodeType::Check:
+            return {Color(255, 64, 64, 200), Color(220, 200, 64, 200)};
+        default:
+            return {Color(64, 64, 64, 200), Color(64, 64, 64, 128)};
+    }
+}
+
+std::string PartSuffix(WidgetNodeType part) {
+    switch (part) {
+        case WidgetNodeType::MouseOver:
+            return "_mouseOver";
+        case WidgetNodeType::Check:
+            return "_checked_bg";
+        default:
+            return "_bg";
+    }
+}
+
+// The control's own name: its node name without the "ctrl_" every control gets.
+std::string_view OwnName(const zr2d::Control& control) {
+    std::string_view name = control.Name();
+    if (name.starts_with("ctrl_")) name.remove_prefix(5);
+    return name;
+}
+
+}  // namespace
+
+zr2d::NodeCreator GameScene::WidgetLook() {
+    // The frames live in this scene's tree, so they never call back into a scene that is gone.
+    return [this](WidgetType type, WidgetNodeType part, zr2d::Control& control) {
+        return CreateWidgetNode(type, part, control);
+    };
+}
+
+std::shared_ptr<zr2d::Node> GameScene::CreateWidgetNode(WidgetType type, WidgetNodeType part,
+                                                        zr2d::Control& control) {
+    if (part == WidgetNodeType::Sound) return nullptr;
+    const std::string name = control.Name() + PartSuffix(part);
+    const Point3D size = control.Size();
+    const auto buttonLook = [&](float extraWidth, int32_t backgroundAlpha) {
+        const PartColours colours = ButtonColours(part, backgroundAlpha);
+        return Gradient(name, Point3D(0, 0, 0), size.Add(Point3D(extraWidth, 0, 0)), colours.top,
+                        colours.bottom);
+    };
+    switch (type) {
+        case WidgetType::Group:
+            if (part != WidgetNodeType::Background) return nullptr;
+            return CreateFramePanel(name, size, Color(7, 21, 36, 64), false);
+        case WidgetType::Button:
+            if (part == WidgetNodeType::Background) {
+                return CreatePanel(name, size, Color(22, 72, 42, 14), false);
+            }
+            [[fallthrough]];
+        case WidgetType::Checkbox: {
+            const PartColours colours = CheckColours(part);
+            return Gradient(name, Point3D(0, 0, 0), size, colours.top, colours.bottom);
+        }
+        case WidgetType::GroupCheckbox: {
+            const std::string_view own = OwnName(control);
+            if (!own.starts_with(kSetButtonPrefix)) return buttonLook(0, 32);
+            // Set buttons fade away from their thumbnail: left ones to the right, right ones
+            // to the left.
+            const PartColours colours = ButtonColours(part, 24);
+            const bool left = own.substr(kSetButtonPrefix.size()).starts_with("left");
+            const Color near = colours.top;
+            const Color far(near.R(), near.G(), near.B(), near.A() / 4);
+            auto vertices = std::make_shared<zr2d::SingleVertices>(4);
+            vertices->SetVertex(0, Point3D(0, 0, 0), left ? near : far)
+                .SetVertex(1, Point3D(0, size.Y(), 0), left ? near : far)
+                .SetVertex(2, Point3D(size.X(), size.Y(), 0), left ? far : near)
+                .SetVertex(3, Point3D(size.X(), 0, 0), left ? far : near);
+            return NodeFactory().CreateSimpleFormNode(name, Point3D(0, 0, 0),
+                                                      zr2d::BasicShapeType::Quads, vertices);
+        }
+        case WidgetType::TextEdit:
+            return buttonLook(3, 32);
+        default:
+            return nullptr;
+    }
+}
+
+std::shared_ptr<zr2d::Node> GameScene::Gradient(const std::string& name, const Point3D& position,
+                                                const Point3D& size, const Color& top,
+                                                const Color& bottom) {
+    return NodeFactory().CreateSimpleFormNode(
+        name, position, zr2d::BasicShapeType::Quads,
+        zr2d::NodeHelper::CreateGradientRectangle(size, top, bottom));
+}
+
+std::shared_ptr<zr2d::Node> GameScene::BoxPanel(const std::string& name, const Point3D& size,
+                                                const Color& colour, bool inner, float margin) {
+    const Color base = inner ? colour : colour.Brighten(140);
+    const Color second = WithAlpha(base, 64);
+    // The inner panel sits one pixel inside the outer one.
+    const Point3D offset = inner ? Point3D(1, 1, 0) : Point3D(-margin / 2, -margin / 2, 0);
+    const Point3D extent =
+        size.Add(Point3D(inner ? margin - 2 : margin, inner ? margin - 2 : margin, 0));
+    auto panel = inner ? Gradient("gameDisplay_bg", offset, extent, base, second)
+                       : Gradient("gameDisplay_bg", offset, extent, second, base);
+    if (!inner) panel->AddChild(BoxPanel(name, size, colour, true, margin));
+    return panel;
+}
+
+std::shared_ptr<zr2d::Node> GameScene::CreatePanel(const std::string& name, const Point3D& size,
+                                                   const Color& colour, bool inner) {
+    return BoxPanel(name, size, colour, inner, 6);
+}
+
+std::shared_ptr<zr2d::Node> GameScene::CreateFramePanel(const std::string& name,
+                                                        const Point3D& size, const Color& colour,
+                                                        bool inner) {
+    return BoxPanel(name, size, colour, inner, 12);
+}
+
+std::shared_ptr<zr2d::Node> GameScene::CreateShape(const std::string& name, const Point3D& size,
+                                                   const Color& colour, const Point3D& position) {
+    auto shape = NodeFactory().CreateEmptyNode(name, position, size);
+    shape->AddChild(Gradient(name + "_outer", Point3D(-3, -3, 0), size.Add(Point3D(6, 6, 0)),
+                             colour.Brighten(60), colour));
+    shape->AddChild(Gradient(name + "_inner", Point3D(3, 3, 0), size.Add(Point3D(-6, -6, 0)),
+                             colour, WithAlpha(colour, -colour.A() / 2)));
+    return shape;
+}
+
+std::shared_ptr<zr2d::Node> GameScene::CreateRowBackground(const std::string& name,
+                                                           const Point3D& size, const Color& colour,
+                                                           const Point3D& position) {
+    auto row = Gradient(name, position, size, colour, WithAlpha(colour, -colour.A() / 2));
+    // A thin grey line under the row, 4 in from the left and 2 above its lower edge.
+    row->AddChild(Gradient(name + "_line", Point3D(4, size.Y() - 2, 0), Point3D(size.X() - 8, 1, 0),
+                           Color(84, 84, 84, colour.A()), Color(84, 84, 84, colour.A())));
+    return row;
+}
+
+}  // namespace pexaro

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Common/GameUtil/Highscores.h"
+#include "GameScene.h"
+#include "ZudeRezede2D/Widgets/CheckBoxGroup.h"
+#include "ZudeRezede2D/Widgets/TextEdit.h"
+
+namespace pexaro {
+
+// The start screen ("Hauptmenu"): the picture sets four to a page with thumbnails, the player's
+// name, start and exit, and the chosen set's highscores. Every construction enters a score
+// waiting from the last game and saves game.dat.
+class Menu : public GameScene {
+  public:
+    static constexpr const char* kPictureFolder = "bilder//";
+    static constexpr const char* kSaveFile = "game.dat";
+
+    // Builds the menu; a failure is logged and the menu keeps what was built.
+    static std::shared_ptr<Menu> Create(zr2d::GameEngine& engine, GameData& data,
+                                        GameControl& control);
+    Menu(zr2d::GameEngine& engine, GameData& data, GameControl& control);
+
+    virtual void StartGame();
+    virtual void ShowInfo() {}
+    virtual void Exit();
+
+    void NextPage();
+    void PreviousPage();
+    void RefreshGames();
+    void OnGameSelected(const std::vector<uint16_t>& selected);
+    void UpdateStartButton();
+    // The key for game.dat: six digits of a number and eleven bytes of a text, interleaved.
+    static std::string KeyText();
+    const std::vector<common::Highscores>& Tables() const { return tables_; }
+    common::Highscores* FindTable(const std::string& gameName);
+
+  private:
+    void Build();
+    void BuildGameMenu(const common::Point2D& screen);
+    void BuildMainMenu();
+    void BuildHighscorePanels();
+    std::shared_ptr<zr2d::Node> SetButton(int32_t j, const std::filesystem::path& folder);
+    void AddThumbnail(zr2d::Node& button, int32_t j, const std::filesystem::path& folder);
+    void ReleaseThumbnails();
+    void LoadHighscores();
+    bool EnterPendingScore();
+    void SaveHighscores();
+    void ShowHighscores(const common::Highscores* table);
+    void FadePanel(int panel, int32_t target);
+    std::shared_ptr<zr2d::TextNode> Text(const std::string& name, const common::Point3D& position,
+                                         const std::shared_ptr<zr2d::Font>& font,
+                                         const std::string& text);
+
+    std::shared_ptr<zr2d::Frame> ui_;
+    std::shared_ptr<zr2d::Frame> gameMenu_;
+    std::shared_ptr<zr2d::Node> highscorePanels_[2];
+    std::shared_ptr<zr2d::NodeFadeTransparent> panelFades_[2];
+    std::shared_ptr<zr2d::TextEdit> nameEdit_;
+    std::shared_ptr<zr2d::CheckBoxGroup> gameList_;
+    std::vector<std::shared_ptr<zr2d::Texture>> thumbnails_;
+    std::vector<std::filesystem::path> gameFolders_;
+    std::string storedPlayerName_;
+    std::shared_ptr<zr2d::Control> nextPageButton_;
+    std::shared_ptr<zr2d::Control> previousPageButton_;
+    int32_t pageCount_ = 0;
+    std::shared_ptr<zr2d::TextNode> pageInfo_;
+    std::vector<common::Highscores> tables_;
+    bool selectedOnPage_ = false;
+};
+
+}  // namespace pexaro

@@ -1,0 +1,268 @@
+#include "Pexaro.h"
+
+#include "Common/Exception.h"
+#include "Common/MyLog.h"
+#include "Common/RandomNumber.h"
+#include "GameControl.h"
+#include "ZudeRezede2D/Widgets/Group.h"
+
+namespace pexaro {
+
+using common::Color;
+using common::MyLog;
+using common::Point2D;
+using common::Point3D;
+using common::RandomNumber;
+
+namespace {
+
+// A random magnitude in [low, high] / divisor, negated unless the coin shows its first face.
+float SignedFactor(int32_t low, int32_t high, float divisor, int32_t coinLow) {
+    const float magnitude = static_cast<float>(RandomNumber::Get(low, high)) / divisor;
+    return RandomNumber::Get(coinLow, coinLow + 1) == coinLow ? magnitude : -magnitude;
+}
+
+}  // namespace
+
+std::shared_ptr<Pexaro> Pexaro::Create(zr2d::GameEngine& engine, GameData& data,
+                                       GameControl& control) {
+    auto game = std::make_shared<Pexaro>(engine, data, control);
+    game->Build();
+    return game;
+}
+
+Pexaro::Pexaro(zr2d::GameEngine& engine, GameData& data, GameControl& control)
+    : GameScene("Pexaro", engine, data, control) {}
+
+void Pexaro::Build() {
+    try {
+        const Point2D screen = GameEngine().VideoEngine().VideoSettings().Resolution();
+        gameFolder_ = Data().GameFolder();
+        pictures_ = ReadPictureFolder(gameFolder_);
+        // Perspective, turned upright by the downward up vector, for the picture change.
+        Camera()->SetPosition(Point3D(0, 0, 10));
+        Camera()->SetUp(Point3D(0, -1, 0));
+        // The information layer is a pixel overlay, origin top left, drawn over the pictures.
+        auto infoCam = NodeFactory().CreateCamera("infoCam", Point3D(0, 0, 10), Point3D(0, 0, 0),
+                                                  Point3D(0, 1, 0), true);
+        BuildInputFrame(*infoCam, screen);
+        lastPicInfo_ = Text("lastPicInfo", Point3D(10, 22, 1), Data().SmallFont(), "");
+        lastPicInfo_->SetColor(Color(200, 200, 200, 255));
+        infoCam->AddChild(lastPicInfo_);
+        BuildPointsDisplay(*infoCam, screen);
+        quickPointInfo_ = Text("quickPointInfo", Point3D(0, 0, 0), Data().LargeFont(), "00 Punkte");
+        const Point3D quickSize = quickPointInfo_->Size();
+        quickPointInfo_->SetPosition(
+            Point3D((screen.X() - quickSize.X()) / 2, (screen.Y() - quickSize.Y()) / 2, 0));
+        quickPointInfo_->SetVisible(false);
+        infoCam->AddChild(quickPointInfo_);
+
+        const auto texture = SelectNextPicture();
+        if (texture) {
+            pictureNode_ = NodeFactory().CreatePictureNode(texture, Point3D(0, 0, 0));
+            CenterPicture();
+            transitionNode_ = NodeFactory().CreatePictureNode(texture, Point3D(0, 0, 0));
+            transitionNode_->SetVisible(false);
+            Root()->AddChild(pictureNode_);
+            Root()->AddChild(transitionNode_);
+        }
+        Root()->AddChild(infoCam);
+        if (!texture) Leave();
+    } catch (const std::exception& error) {
+        MyLog::Warning(error);
+        throw common::Exception("Fehler beim Initialisieren des Spieles.");
+    }
+}
+
+void Pexaro::BuildInputFrame(zr2d::Node& layer, const Point2D& screen) {
+    inputFrame_ = std::make_shared<zr2d::Frame>(
+        "inputFrame",
+        common::Rect(Point3D(screen.X() / 2 - 200, screen.Y() - 44, 1), Point3D(416, 40, 0)),
+        shared_from_this(), Data().SmallFont(), WidgetLook());
+    auto& group = *inputFrame_->MainGroup();
+    group.AddTextEdit("teInput", common::Rect(Point3D(8, 0, 0), Point3D(400, 16, 0)), "");
+    group.AddTextButton("Beenden", Point3D(340, 24, 1), common::Bind<>(this, &Pexaro::Leave), "");
+    input_ = std::dynamic_pointer_cast<zr2d::TextEdit>(group.GetControl("teInput"));
+    input_->SetMaxLength(40);
+    input_->EnterPressed().Add(common::Bind<>(this, &Pexaro::SubmitAnswer));
+    input_->SetActive(true);
+    layer.AddChild(inputFrame_);
+}
+
+void Pexaro::BuildPointsDisplay(zr2d::Node& layer, const Point2D& screen) {
+    const float width = 200;
+    auto panel =
+        CreateFramePanel("pointsDisplay", Point3D(width, 40, 0), Color(7, 21, 36, 64), false);
+    // The panel's own node reaches 6 beyond its size on each side.
+    panel->SetPosition(Point3D(screen.X() - panel->Size().X() - 3, 3, 0));
+    const auto rightAligned = [&](const std::string& name, const Point3D& position,
+                                  const std::shared_ptr<zr2d::Font>& font,
+                                  const std::string& text) {
+        auto node = Text(name, position.Add(Point3D(6, 6, 0)), font, text);
+        node->SetAlignLeft(false);
+        panel->AddChild(node);
+        return node;
+    };
+    pointsText_ = rightAligned("points", Point3D(width - 100, 18, 0), Data().LargeFont(), "0");
+    rightAligned("pointsInfo", Point3D(width - 100, 0, 0), Data().SmallFont(), "Punkte");
+    progressText_ = rightAligned("progress", Point3D(width, 18, 0), Data().LargeFont(), "0");
+    rightAligned("progressInfo", Point3D(width, 0, 0), Data().SmallFont(), "Fortschritt");
+    layer.AddChild(panel);
+}
+
+std::shared_ptr<zr2d::TextNode> Pexaro::Text(const std::string& name, const Point3D& position,
+                                             const std::shared_ptr<zr2d::Font>& font,
+                                             const std::string& text) {
+    return NodeFactory().CreateTextNode(name, position, font, text);
+}
+
+std::shared_ptr<zr2d::Texture> Pexaro::SelectNextPicture() {
+    const auto count = static_cast<int32_t>(pictures_.size());
+    if (count == 0) return nullptr;
+    const int32_t start = RandomNumber::Get(1, count) - 1;
+    std::shared_ptr<PictureFile> found;
+    for (int32_t step = 0; step < count && !found; ++step) {
+        const auto& candidate = pictures_[static_cast<size_t>((start + step) % count)];
+        if (!candidate->IsUsed()) found = candidate;
+    }
+    if (!found) return nullptr;
+    ++pictureNumber_;
+    progressText_->SetText(std::to_string(pictureNumber_) + "/" + std::to_string(count));
+    currentPicture_ = found;
+    found->SetUsed();
+    return LoadPictureTexture(gameFolder_.string() + "//" + found->FileName());
+}
+
+void Pexaro::CenterPicture() {
+    const Point2D screen = GameEngine().VideoEngine().VideoSettings().Resolution();
+    const Point3D size = pictureNode_->Size();
+    pictureNode_->SetPosition(Point3D((screen.X() - size.X()) / 2, (screen.Y() - size.Y()) / 2, 0));
+}
+
+void Pexaro::SubmitAnswer() {
+    if (finished_ || (transitionNode_ && transitionNode_->Visible())) return;
+    try {
+        if (zoomManipulator_) zoomManipulator_->Stop();
+        if (driftManipulator_) driftManipulator_->Stop();
+        const std::string& text = input_->Text();
+        int32_t score = text.empty() ? 0 : currentPicture_->CheckName(text);
+        score = std::clamp(score, 0, 10);
+        quickPointInfo_->SetText(std::to_string(score) + " Punkte");
+        NewFadeTransparent(quickPointInfo_, 255, 10.0f, 90.0f)
+            ->Finished()
+            .Add(common::Bind<std::shared_ptr<zr2d::Node>>(this, &Pexaro::FadeOutQuickInfo));
+        points_ += score;
+        pointsText_->SetText(std::to_string(points_));
+        ShowAnswerFeedback(score);
+        NextPicture();
+    } catch (const std::exception& error) {
+        MyLog::Warning(error);
+        throw common::Exception("Fehler bei Überprüfung der Eingabe");
+    }
+}
+
+void Pexaro::FadeOutQuickInfo(std::shared_ptr<zr2d::Node> node) {
+    NewFadeTransparent(node, 0, 1.0f, 10.0f);
+}
+
+void Pexaro::ShowAnswerFeedback(int32_t score) {
+    if (score == 10) {
+        lastPicInfo_->SetVisible(false);
+        return;
+    }
+    lastPicInfo_->SetVisible(true);
+    lastPicInfo_->SetColor(Color(255 - 10 * score, 255, 255 - 10 * score, 255));
+    const std::string& name = currentPicture_->FileName();
+    lastPicInfo_->SetText("Richtig wäre: " + name.substr(0, name.size() - 4));
+}
+
+void Pexaro::NextPicture() {
+    if (finished_) return;
+    try {
+        ResetTransitionNode();
+        input_->SetText("");
+        const auto texture = SelectNextPicture();
+        if (!texture) {
+            if (pictureNumber_ == static_cast<int32_t>(pictures_.size())) {
+                finished_ = true;
+                StartTransition(false);
+            } else {
+                Leave();
+            }
+            return;
+        }
+        pictureNode_->SetTexture(texture);
+        CenterPicture();
+        input_->SetActive(true);
+        StartTransition(true);
+    } catch (const std::exception& error) {
+        MyLog::Warning(error);
+        throw common::Exception("Das Spiel wird auf Grund des Fehlers abgebrochen. :(");
+    }
+}
+
+void Pexaro::ResetTransitionNode() {
+    transitionNode_->SetTexture(pictureNode_->Texture());
+    transitionNode_->SetScale(pictureNode_->Scale());
+    transitionNode_->SetPosition(pictureNode_->Position());
+    transitionNode_->SetRotation(pictureNode_->Rotation());
+}
+
+void Pexaro::StartTransition(bool withNewPicture) {
+    pictureNode_->SetVisible(false);
+    transitionNode_->SetVisible(true);
+    const float acceleration = static_cast<float>(RandomNumber::Get(30, 60)) / 180.0f;
+    const auto maxSpeed = static_cast<float>(RandomNumber::Get(4, 9));
+    NewFadeTransparent(transitionNode_, 0, acceleration, maxSpeed)
+        ->Stopped()
+        .Add(common::Bind<>(this, &Pexaro::OnTransitionFinished));
+    if (withNewPicture) NewFadeTransparent(pictureNode_, 255, acceleration, maxSpeed);
+    StartZoom();
+    StartDrift();
+}
+
+void Pexaro::StartZoom() {
+    zoomValue_ = 0;
+    zoomFactorX_ = SignedFactor(10, 140, 16000, 1);
+    zoomFactorY_ = SignedFactor(10, 140, 16000, 4);
+    zoomManipulator_ = std::make_shared<zr2d::ValueManipulator>(
+        [this] { return transitionNode_->Visible() ? zoomValue_ : 150.0f; },
+        [this](float v) {
+            zoomValue_ = v;
+            transitionNode_->SetScale(Point3D(1 + v * zoomFactorX_, 1 + v * zoomFactorY_, 1));
+        },
+        0.1f, 1.0f, 150.0f);
+    zoomManipulator_->Start(AnimationManager());
+}
+
+void Pexaro::StartDrift() {
+    driftValue_ = 0;
+    driftFactorX_ = SignedFactor(10, 250, 5000, 1);
+    driftFactorY_ = SignedFactor(10, 100, 5000, 4);
+    driftManipulator_ = std::make_shared<zr2d::ValueManipulator>(
+        [this] { return transitionNode_->Visible() ? driftValue_ : 150.0f; },
+        [this](float v) {
+            driftValue_ = v;
+            transitionNode_->SetPosition(
+                transitionNode_->Position().Add(Point3D(v * driftFactorX_, v * driftFactorY_, 0)));
+        },
+        0.1f, 1.0f, 150.0f);
+    driftManipulator_->Start(AnimationManager());
+}
+
+void Pexaro::OnTransitionFinished() {
+    const auto old = transitionNode_->Texture();
+    transitionNode_->SetTexture(pictureNode_->Texture());
+    GameEngine().VideoEngine().Factory().FreeTexture(*old);
+    if (finished_) Leave();
+}
+
+void Pexaro::Leave() {
+    // The button and the end of the last fade can both ask in one frame.
+    if (left_) return;
+    left_ = true;
+    if (finished_) Data().SetPoints(points_);
+    Control().ShowMenu();
+}
+
+}  // namespace pexaro

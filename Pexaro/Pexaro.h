@@ -1,0 +1,82 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "GameScene.h"
+#include "PictureFile.h"
+#include "ZudeRezede2D/Animation/ValueManipulator.h"
+#include "ZudeRezede2D/Scene/PictureNode.h"
+#include "ZudeRezede2D/Scene/TextNode.h"
+#include "ZudeRezede2D/Widgets/TextEdit.h"
+
+namespace pexaro {
+
+// The game: the set's pictures one by one in random order, each answer scored against the
+// picture's name, a cross-fade with zoom and drift between pictures.
+class Pexaro : public GameScene {
+  public:
+    // Builds the screen and shows the first picture's node (the scene is not shown). A set
+    // without a loadable first picture leaves at once: HasLeft() then tells the caller.
+    static std::shared_ptr<Pexaro> Create(zr2d::GameEngine& engine, GameData& data,
+                                          GameControl& control);
+    Pexaro(zr2d::GameEngine& engine, GameData& data, GameControl& control);
+
+    // Enter in the answer field.
+    void SubmitAnswer();
+    // "Beenden", and the end of the game: back to the menu, the total handed over only when
+    // the game was finished.
+    void Leave();
+    bool HasLeft() const { return left_; }
+
+    int32_t Points() const { return points_; }
+    bool IsFinished() const { return finished_; }
+    const std::shared_ptr<zr2d::PictureNode>& PictureNode() const { return pictureNode_; }
+    const std::shared_ptr<zr2d::PictureNode>& TransitionNode() const { return transitionNode_; }
+    const std::shared_ptr<zr2d::TextEdit>& Input() const { return input_; }
+    const std::shared_ptr<PictureFile>& CurrentPicture() const { return currentPicture_; }
+
+  private:
+    void Build();
+    void BuildInputFrame(zr2d::Node& layer, const common::Point2D& screen);
+    void BuildPointsDisplay(zr2d::Node& layer, const common::Point2D& screen);
+    void NextPicture();
+    std::shared_ptr<zr2d::Texture> SelectNextPicture();
+    void ShowAnswerFeedback(int32_t score);
+    void StartTransition(bool withNewPicture);
+    void StartZoom();
+    void StartDrift();
+    void ResetTransitionNode();
+    void OnTransitionFinished();
+    void FadeOutQuickInfo(std::shared_ptr<zr2d::Node> node);
+    void CenterPicture();
+    std::shared_ptr<zr2d::TextNode> Text(const std::string& name, const common::Point3D& position,
+                                         const std::shared_ptr<zr2d::Font>& font,
+                                         const std::string& text);
+
+    std::vector<std::shared_ptr<PictureFile>> pictures_;
+    std::shared_ptr<zr2d::PictureNode> pictureNode_;
+    std::shared_ptr<zr2d::PictureNode> transitionNode_;
+    std::shared_ptr<PictureFile> currentPicture_;
+    std::shared_ptr<zr2d::TextNode> quickPointInfo_;
+    std::shared_ptr<zr2d::Frame> inputFrame_;
+    std::shared_ptr<zr2d::TextEdit> input_;
+    std::shared_ptr<zr2d::TextNode> pointsText_;
+    std::shared_ptr<zr2d::TextNode> progressText_;
+    std::shared_ptr<zr2d::TextNode> lastPicInfo_;
+    std::filesystem::path gameFolder_;
+    float zoomValue_ = 0;
+    float driftValue_ = 0;
+    float zoomFactorX_ = 0;
+    float zoomFactorY_ = 0;
+    float driftFactorX_ = 0;
+    float driftFactorY_ = 0;
+    std::shared_ptr<zr2d::ValueManipulator> zoomManipulator_;
+    std::shared_ptr<zr2d::ValueManipulator> driftManipulator_;
+    int32_t points_ = 0;
+    int32_t pictureNumber_ = 0;
+    bool finished_ = false;
+    bool left_ = false;
+};
+
+}  // namespace pexaro

@@ -1,0 +1,24 @@
+// Gedächtnisspiel: started without arguments in the folder that holds settings.txt, daten/ and
+// bilder/. Always ends with exit code 0.
+
+#include "Common/GameUtil/ConfigFile.h"
+#include "Common/MyLog.h"
+#include "GameControl.h"
+
+int main() {
+    try {
+        common::ConfigFile config("settings.txt");
+        const auto game = config.GetGroup("Game");
+        common::MyLog::SetShowLog(game->GetData("showLog", "0")->GetBool());
+        const bool fullscreen = game->GetData("fullscreen", "0")->GetBool();
+        const int32_t maxTextureSize = game->GetData("maxTextureSize", "512")->GetInt();
+        const zr2d::VideoSettings settings(common::Point2D(1024, 768), 32, fullscreen,
+                                           maxTextureSize);
+        zr2d::GameEngine engine(settings, "Gedächtnisspiel", nullptr);
+        pexaro::GameControl control(engine);
+        control.Run();
+    } catch (const std::exception& error) {
+        common::MyLog::Info(std::string("Unerklärlicher Fehler im Programm:\n") + error.what());
+    }
+    return 0;
+}
