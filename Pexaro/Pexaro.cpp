@@ -130,7 +130,9 @@ std::shared_ptr<zr2d::Texture> Pexaro::SelectNextPicture() {
     progressText_->SetText(std::to_string(pictureNumber_) + "/" + std::to_string(count));
     currentPicture_ = found;
     found->SetUsed();
-    return LoadPictureTexture(gameFolder_.string() + "//" + found->FileName());
+    auto texture = LoadPictureTexture(gameFolder_.string() + "//" + found->FileName());
+    pictureFailed_ = !texture;
+    return texture;
 }
 
 void Pexaro::CenterPicture() {
@@ -183,7 +185,9 @@ void Pexaro::NextPicture() {
         input_->SetText("");
         const auto texture = SelectNextPicture();
         if (!texture) {
-            if (pictureNumber_ == static_cast<int32_t>(pictures_.size())) {
+            // Through the set, unless the last picture itself failed to load: that game was
+            // not played to its end and hands nothing over.
+            if (!pictureFailed_ && pictureNumber_ == static_cast<int32_t>(pictures_.size())) {
                 finished_ = true;
                 StartTransition(false);
             } else {

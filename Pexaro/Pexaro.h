@@ -76,6 +76,7 @@ class Pexaro : public GameScene {
     int32_t points_ = 0;
     int32_t pictureNumber_ = 0;
     bool finished_ = false;
+    bool pictureFailed_ = false;
     bool left_ = false;
 };
 

@@ -65,35 +65,33 @@ void GameEngine::SetScene(const std::shared_ptr<Scene>& scene, bool disposeOld) 
 
 void GameEngine::Run() {
     try {
-        RunFrames();
+        while (running_ && Step(SDL_GetTicks())) SDL_Delay(1);
     } catch (const std::exception& error) {
         MyLog::Warning(error);
     }
 }
 
-void GameEngine::RunFrames() {
+bool GameEngine::Step(uint32_t ticks) {
+    // Scenes replaced during the last frame are no longer on any stack.
+    retiredScenes_.clear();
     SDL_Event event{};
-    while (running_) {
-        // Scenes replaced during the last frame are no longer on any stack.
-        retiredScenes_.clear();
-        while (running_ && SDL_PollEvent(&event)) {
-            if (event.type == SDL_QUIT) {
-                running_ = false;
-                break;
-            }
-            // Held here: a handler may replace the scene that owns this manager.
-            if (const auto manager = eventManager_) manager->HandleEvent(event);
+    while (running_ && SDL_PollEvent(&event)) {
+        if (event.type == SDL_QUIT) {
+            running_ = false;
+            break;
         }
-        if (!running_) break;
-        if (audioEngine_) audioEngine_->Update();
-        videoEngine_->InitFrame();
-        if (const auto scene = scene_) scene->Update(SDL_GetTicks());
-        // Disposed from inside the frame: the window is gone.
-        if (!running_) break;
-        videoEngine_->EndFrame();
-        frameEvent_.Raise();
-        SDL_Delay(1);
+        // Held here: a handler may replace the scene that owns this manager.
+        if (const auto manager = eventManager_) manager->HandleEvent(event);
     }
+    if (!running_) return false;
+    if (audioEngine_) audioEngine_->Update();
+    videoEngine_->InitFrame();
+    if (const auto scene = scene_) scene->Update(ticks);
+    // Disposed from inside the frame: the window is gone.
+    if (!running_) return false;
+    videoEngine_->EndFrame();
+    frameEvent_.Raise();
+    return running_;
 }
 
 std::shared_ptr<Scene> GameEngine::CreateScene(const std::string& name) {

@@ -34,6 +34,9 @@ class GameEngine {
     virtual void SetScene(const std::shared_ptr<Scene>& scene, bool disposeOld);
     // Returns when a quit event arrives, the engine is disposed, or a frame fails.
     virtual void Run();
+    // One pass of the main loop with the given clock: events, drawing, frame event. False when
+    // the loop is to end. Run calls it with SDL's clock; tests with chosen ticks.
+    bool Step(uint32_t ticks);
     virtual const std::shared_ptr<IAudioEngine>& AudioEngine() const { return audioEngine_; }
     virtual Engine& VideoEngine() { return *videoEngine_; }
     virtual void SetEventManager(const std::shared_ptr<EventManager>& manager) {
@@ -46,7 +49,6 @@ class GameEngine {
     bool IsRunning() const { return running_; }
 
   private:
-    void RunFrames();
 
     std::shared_ptr<Scene> scene_;
     std::unique_ptr<Engine> videoEngine_;

@@ -1,0 +1,226 @@
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+
+#include "Common/FileSystem/EncryptedFile.h"
+#include "GameFixture.h"
+
+using common::Color;
+
+namespace pexaro::test {
+namespace {
+
+// The first node of that name in the tree below node.
+std::shared_ptr<zr2d::Node> Find(const zr2d::Node& node, const std::string& name) {
+    for (const auto& child : node.Children().List()) {
+        if (child->Name() == name) return child;
+        if (auto found = Find(*child, name)) return found;
+    }
+    return nullptr;
+}
+
+class GameRulesTest : public GameTest {
+  protected:
+    std::shared_ptr<zr2d::TextNode> TextOf(const std::string& name) {
+        return std::dynamic_pointer_cast<zr2d::TextNode>(Find(*Game()->Root(), name));
+    }
+    // Types the answer and presses Enter, then lets the picture change run out.
+    void Answer(const std::string& text) {
+        Type(text);
+        Enter();
+        FinishTransition();
+    }
+    std::vector<std::string> SavedLines() {
+        return common::EncryptedFile::Read("game.dat", Menu::KeyText())
+            .value_or(std::vector<std::string>{});
+    }
+};
+
+}  // namespace
+
+TEST_F(GameRulesTest, EveryPictureOnceWithProgressPointsAndFeedback) {
+    MakeSet("Tiere", {"Hund.png", "Katze.jpg", "Große Maus.png", "Äffchen.bmp", "notiz.txt", ".png",
+                      "Bild.jpeg"});
+    Data().SetPlayerName("Anna");
+    StartGame("Tiere");
+    ASSERT_NE(Game(), nullptr);
+    Frame();
+    EXPECT_EQ(TextOf("progress")->Text(), "1/4");
+    EXPECT_FALSE(TextOf("quickPointInfo")->Visible());
+    EXPECT_TRUE(log_.Contains("| Datei .png wird ignoriert.\n"));
+
+    std::set<std::string> seen;
+    // Exactly right, in other case: 10 points, no correction shown.
+    std::string answer = Game()->CurrentPicture()->Answer();
+    seen.insert(Game()->CurrentPicture()->FileName());
+    Type(answer == "Äffchen" ? "\xC4"
+                               "FFCHEN"
+                             : answer);  // Latin-1 keys, as SDL delivers them
+    Enter();
+    EXPECT_EQ(TextOf("quickPointInfo")->Text(), "10 Punkte");
+    EXPECT_EQ(TextOf("points")->Text(), "10");
+    EXPECT_FALSE(TextOf("lastPicInfo")->Visible());
+    // Enter while the picture changes does nothing and keeps the text.
+    EXPECT_TRUE(Game()->TransitionNode()->Visible());
+    Type("abc");
+    Enter();
+    EXPECT_EQ(Game()->Input()->Text(), "abc");
+    EXPECT_EQ(TextOf("points")->Text(), "10");
+    FinishTransition();
+    EXPECT_EQ(TextOf("progress")->Text(), "2/4");
+
+    // Empty and hopeless answers score 0 and show the answer in white.
+    seen.insert(Game()->CurrentPicture()->FileName());
+    const std::string second = Game()->CurrentPicture()->FileName();
+    Game()->Input()->SetText("");
+    Enter();
+    EXPECT_EQ(TextOf("quickPointInfo")->Text(), "0 Punkte");
+    EXPECT_TRUE(TextOf("lastPicInfo")->Visible());
+    EXPECT_EQ(TextOf("lastPicInfo")->Text(),
+              "Richtig wäre: " + second.substr(0, second.size() - 4));
+    EXPECT_EQ(TextOf("lastPicInfo")->Color(), Color(255, 255, 255, 255));
+    FinishTransition();
+    seen.insert(Game()->CurrentPicture()->FileName());
+    Game()->Input()->SetText("xxxxxxxxxxxxxxxxxxxx");
+    Enter();
+    EXPECT_EQ(TextOf("quickPointInfo")->Text(), "0 Punkte");
+    FinishTransition();
+
+    // The last one: a partial answer; its colour runs towards green with the score.
+    seen.insert(Game()->CurrentPicture()->FileName());
+    const int32_t expected = std::clamp(Game()->CurrentPicture()->CheckName("a"), 0, 10);
+    Game()->Input()->SetText("a");
+    Enter();
+    EXPECT_EQ(TextOf("points")->Text(), std::to_string(10 + expected));
+    if (expected < 10) {
+        EXPECT_EQ(TextOf("lastPicInfo")->Color(),
+                  Color(255 - 10 * expected, 255, 255 - 10 * expected, 255));
+    }
+    EXPECT_TRUE(Game()->IsFinished());
+    EXPECT_EQ(seen.size(), 4u);
+
+    // When the last picture has faded the menu takes over and enters the total.
+    FinishTransition();
+    ASSERT_NE(CurrentMenu(), nullptr);
+    EXPECT_TRUE(log_.Contains("| SAVE\n"));
+    EXPECT_EQ(Data().Points(), -1);
+    const auto lines = SavedLines();
+    const std::vector<std::string> expectedLines{
+        "{(Vorlatec)|Playername}", "Anna", "{(Vorlatec)|Highscore}",
+        "{(Vorlatec)|HighscoreGameName}Tiere", "Anna?" + std::to_string(10 + expected)};
+    EXPECT_EQ(lines, expectedLines);
+}
+
+TEST_F(GameRulesTest, OnePictureEndsAfterOneAnswerAndBeendenDuringTheFadeStillCounts) {
+    MakeSet("Eins", {"Leuchtturm.jpg"});
+    Data().SetPlayerName("Ben");
+    StartGame("Eins");
+    Frame();
+    EXPECT_EQ(TextOf("progress")->Text(), "1/1");
+    Type("Leuchtturm");
+    Enter();
+    EXPECT_TRUE(Game()->IsFinished());
+    // "Beenden" sits at (652, 748): frame (312, 724) plus the button's (340, 24).
+    Frame();
+    Click(670, 754);
+    ASSERT_NE(CurrentMenu(), nullptr);
+    EXPECT_EQ(SavedLines().back(), "Ben?10");
+}
+
+TEST_F(GameRulesTest, LeavingEarlyOrABrokenPictureHandsNothingOver) {
+    MakeSet("Zwei", {"Eins.png", "Zwei.png"});
+    StartGame("Zwei");
+    Frame();
+    Click(670, 754);
+    ASSERT_NE(CurrentMenu(), nullptr);
+    EXPECT_TRUE(log_.Contains("| DON'T SAVE\n"));
+    EXPECT_EQ(Data().Points(), -1);
+    EXPECT_FALSE(std::filesystem::exists("game.dat"));
+
+    // The next picture fails to load: the game ends at once, without points.
+    StartGame("Zwei");
+    Frame();
+    const std::string shown = Game()->CurrentPicture()->FileName();
+    std::ofstream(std::string("bilder/Zwei/") + (shown == "Eins.png" ? "Zwei.png" : "Eins.png"))
+        << "kein Bild";
+    Type(shown.substr(0, shown.size() - 4));
+    Enter();
+    ASSERT_NE(CurrentMenu(), nullptr);
+    EXPECT_EQ(Data().Points(), -1);
+    EXPECT_FALSE(std::filesystem::exists("game.dat"));
+    // No temporary copy is left behind in the working folder.
+    for (const auto& entry : std::filesystem::directory_iterator(".")) {
+        EXPECT_FALSE(entry.path().filename().string().starts_with("_tmpFilePexaro"))
+            << entry.path();
+    }
+}
+
+TEST_F(GameRulesTest, ASetWithoutPicturesNeverShowsTheGame) {
+    MakeSet("Leer", {"nur.txt"});
+    control_->ShowMenu();
+    StartGame("Leer");
+    EXPECT_NE(CurrentMenu(), nullptr);
+    EXPECT_EQ(Game(), nullptr);
+}
+
+TEST_F(GameRulesTest, AFinishedGameGivesItsTexturesBack) {
+    MakeSet("Paar", {"Rot.png", "Blau.png"});
+    const auto play = [&] {
+        StartGame("Paar");
+        Frame();
+        Answer("Rot");
+        Answer("Blau");
+        Frames(2);  // the menu's first frames
+        ASSERT_NE(CurrentMenu(), nullptr);
+    };
+    play();
+    const int32_t afterFirst = engine_->VideoEngine().LiveTextureCount();
+    play();  // every glyph has been seen now; pictures and thumbnails are released
+    EXPECT_EQ(engine_->VideoEngine().LiveTextureCount(), afterFirst);
+}
+
+TEST_F(GameRulesTest, ScreenLayoutByPixels) {
+    MakeSet("Farben", {"Grün.png"});
+    StartGame("Farben");
+    engine_->VideoEngine().InitFrame();
+    engine_->CurrentScene()->Update(ticks_ += 16);
+    glFinish();
+    std::vector<uint8_t> rgb(1024 * 768 * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, 1024, 768, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    const auto pixel = [&](int x, int y) {
+        const size_t at = (static_cast<size_t>(767 - y) * 1024 + static_cast<size_t>(x)) * 3;
+        return std::array<int, 3>{rgb[at], rgb[at + 1], rgb[at + 2]};
+    };
+    const auto differs = [](const std::array<int, 3>& a, const std::array<int, 3>& b) {
+        return std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]) + std::abs(a[2] - b[2]) > 12;
+    };
+    // The input frame covers x 312..728 and y 724..764.
+    const auto backdrop = pixel(150, 744);
+    EXPECT_FALSE(differs(pixel(300, 744), backdrop));
+    EXPECT_TRUE(differs(pixel(320, 744), backdrop));
+    EXPECT_TRUE(differs(pixel(720, 744), backdrop));
+    EXPECT_FALSE(differs(pixel(742, 744), backdrop));
+    // The picture is centred: its own colour at the middle of the screen.
+    const auto middle = pixel(512, 384);
+    EXPECT_NEAR(middle[0], 40, 3);
+    EXPECT_NEAR(middle[1], 90, 3);
+    EXPECT_NEAR(middle[2], 160, 3);
+    // The points panel sits in the top right corner.
+    EXPECT_TRUE(differs(pixel(1000, 30), pixel(600, 30)));
+
+    // Kept for people to look at.
+    std::ofstream ppm(PEXARO_ARTIFACT_DIR "/game-screen.ppm", std::ios::binary);
+    ppm << "P6\n1024 768\n255\n";
+    for (int row = 767; row >= 0; --row) {
+        ppm.write(reinterpret_cast<const char*>(rgb.data() + row * 1024 * 3), 1024 * 3);
+    }
+    ppm.close();
+    EXPECT_EQ(std::system("convert " PEXARO_ARTIFACT_DIR "/game-screen.ppm " PEXARO_ARTIFACT_DIR
+                          "/game-screen.png"),
+              0);
+}
+
+}  // namespace pexaro::test
