@@ -103,6 +103,22 @@ void GameTest::Click(int x, int y) {
     Handle(up);
 }
 
+namespace {
+
+std::shared_ptr<zr2d::Node> FindBelow(const zr2d::Node& node, const std::string& name) {
+    for (const auto& child : node.Children().List()) {
+        if (child->Name() == name) return child;
+        if (auto found = FindBelow(*child, name)) return found;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::shared_ptr<zr2d::Node> GameTest::Find(const std::string& name) const {
+    return FindBelow(*engine_->CurrentScene()->Root(), name);
+}
+
 Pexaro* GameTest::Game() const { return dynamic_cast<Pexaro*>(engine_->CurrentScene().get()); }
 
 Menu* GameTest::CurrentMenu() const { return dynamic_cast<Menu*>(engine_->CurrentScene().get()); }

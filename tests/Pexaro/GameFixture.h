@@ -35,6 +35,8 @@ class GameTest : public ::testing::Test {
     void Type(const std::string& latin1);
     void Enter();
     void Click(int x, int y);
+    // The first node of that name below the current scene's root.
+    std::shared_ptr<zr2d::Node> Find(const std::string& name) const;
     Pexaro* Game() const;
     Menu* CurrentMenu() const;
     GameData& Data() { return control_->Data(); }

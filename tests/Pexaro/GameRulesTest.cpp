@@ -12,19 +12,10 @@ using common::Color;
 namespace pexaro::test {
 namespace {
 
-// The first node of that name in the tree below node.
-std::shared_ptr<zr2d::Node> Find(const zr2d::Node& node, const std::string& name) {
-    for (const auto& child : node.Children().List()) {
-        if (child->Name() == name) return child;
-        if (auto found = Find(*child, name)) return found;
-    }
-    return nullptr;
-}
-
 class GameRulesTest : public GameTest {
   protected:
     std::shared_ptr<zr2d::TextNode> TextOf(const std::string& name) {
-        return std::dynamic_pointer_cast<zr2d::TextNode>(Find(*Game()->Root(), name));
+        return std::dynamic_pointer_cast<zr2d::TextNode>(Find(name));
     }
     // Types the answer and presses Enter, then lets the picture change run out.
     void Answer(const std::string& text) {

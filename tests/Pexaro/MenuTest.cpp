@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include "Common/FileSystem/EncryptedFile.h"
+#include "GameFixture.h"
+#include "ZudeRezede2D/Widgets/Control.h"
+
+namespace pexaro::test {
+namespace {
+
+class MenuTest : public GameTest {
+  protected:
+    void ShowMenu() {
+        control_->ShowMenu();
+        Frame();
+    }
+    std::string PageInfo() {
+        return std::dynamic_pointer_cast<zr2d::TextNode>(Find("pageInfo"))->Text();
+    }
+    std::shared_ptr<zr2d::Control> ControlNamed(const std::string& id) {
+        return std::dynamic_pointer_cast<zr2d::Control>(Find("ctrl_" + id));
+    }
+    std::vector<std::string> Saved() {
+        return common::EncryptedFile::Read("game.dat", Menu::KeyText())
+            .value_or(std::vector<std::string>{});
+    }
+};
+
+}  // namespace
+
+TEST_F(MenuTest, FiveSetsGiveTwoPagesOfFour) {
+    for (const std::string set : {"Alpen", "Blumen", "Ches", "Dünen", "Eis"}) {
+        MakeSet(set, {"Bild.png"});
+    }
+    ShowMenu();
+    EXPECT_EQ(PageInfo(), "Seite 1 von 2");
+    EXPECT_FALSE(ControlNamed("<")->Enabled());
+    EXPECT_TRUE(ControlNamed(">")->Enabled());
+    EXPECT_NE(Find("MM_selectGame_left_Alpen"), nullptr);
+    EXPECT_NE(Find("MM_selectGame_right_Blumen"), nullptr);
+    EXPECT_NE(Find("MM_selectGame_right_Dünen"), nullptr);
+    EXPECT_EQ(Find("MM_selectGame_left_Eis"), nullptr);
+
+    CurrentMenu()->NextPage();
+    EXPECT_EQ(PageInfo(), "Seite 2 von 2");
+    EXPECT_TRUE(ControlNamed("<")->Enabled());
+    EXPECT_FALSE(ControlNamed(">")->Enabled());
+    EXPECT_NE(Find("MM_selectGame_left_Eis"), nullptr);
+    EXPECT_EQ(Data().MenuPage(), 2);
+}
+
+TEST_F(MenuTest, SelectingASetAndTheNameDecideTheStartButton) {
+    MakeSet("Tiere", {"Hund.png"});
+    ShowMenu();
+    const auto start = ControlNamed("startButton");
+    EXPECT_FALSE(start->Enabled());
+    EXPECT_FALSE(ControlNamed("infoButton")->Enabled());
+    // The first set's strip: list frame at (172, 60), list at y 30, strip 40 below.
+    Click(512, 60 + 30 + 40 + 20);
+    EXPECT_EQ(Data().MenuCurrentGame(), 1);
+    EXPECT_TRUE(start->Enabled());
+    CurrentMenu()->Root();  // the menu is still current
+    auto nameEdit = std::dynamic_pointer_cast<zr2d::TextEdit>(ControlNamed("teName"));
+    nameEdit->SetText("");
+    EXPECT_FALSE(start->Enabled());
+    nameEdit->SetText("Jörg");
+    EXPECT_TRUE(start->Enabled());
+    CurrentMenu()->StartGame();
+    ASSERT_NE(Game(), nullptr);
+    EXPECT_EQ(Data().PlayerName(), "Jörg");
+}
+
+TEST_F(MenuTest, APendingScoreIsEnteredOnceAndSaved) {
+    MakeSet("Tiere", {"Hund.png"});
+    MakeSet("Urlaub.2009", {"Strand.png"});
+    Data().SetPlayerName("Anna");
+    Data().SetPoints(57);
+    Data().SetGameFolder("bilder//Tiere");
+    ShowMenu();
+    EXPECT_TRUE(log_.Contains("| SAVE\n"));
+    EXPECT_EQ(Data().Points(), -1);
+    EXPECT_TRUE(Data().GameFolder().empty());
+    EXPECT_EQ(Saved(),
+              (std::vector<std::string>{"{(Vorlatec)|Playername}", "Anna", "{(Vorlatec)|Highscore}",
+                                        "{(Vorlatec)|HighscoreGameName}Tiere", "Anna?57"}));
+    ShowMenu();
+    EXPECT_TRUE(log_.Contains("| DON'T SAVE\n"));
+
+    // A set is stored under its folder name without extension, after the tables before it.
+    Data().SetPlayerName("Ben");
+    Data().SetPoints(63);
+    Data().SetGameFolder("bilder//Urlaub.2009");
+    ShowMenu();
+    const auto lines = Saved();
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(lines[1], "Ben");
+    EXPECT_EQ(lines[6], "{(Vorlatec)|HighscoreGameName}Urlaub");
+    EXPECT_EQ(lines[7], "Ben?63");
+    // The name field shows the player of this run.
+    EXPECT_EQ(std::dynamic_pointer_cast<zr2d::TextEdit>(ControlNamed("teName"))->Text(), "Ben");
+}
+
+TEST_F(MenuTest, ThreeStoredTablesReadBackWithTheLastPlayer) {
+    common::EncryptedFile::Write(
+        "game.dat", Menu::KeyText(),
+        {"{(Vorlatec)|Playername}", "Cleo", "{(Vorlatec)|Highscore}",
+         "{(Vorlatec)|HighscoreGameName}Tiere", "Anna?57", "Ben?41", "{(Vorlatec)|Highscore}",
+         "{(Vorlatec)|HighscoreGameName}Städte", "Ben?63", "{(Vorlatec)|Highscore}",
+         "{(Vorlatec)|HighscoreGameName}Farben", "Dora?30", "Ann?a?12"});
+    ShowMenu();
+    const auto& tables = CurrentMenu()->Tables();
+    ASSERT_EQ(tables.size(), 3u);
+    EXPECT_EQ(tables[0].Entries().size(), 2u);
+    EXPECT_EQ(tables[1].GameName(), "Städte");
+    EXPECT_EQ(tables[2].Entries()[1].Name(), "Ann?a");
+    EXPECT_EQ(std::dynamic_pointer_cast<zr2d::TextEdit>(ControlNamed("teName"))->Text(), "Cleo");
+    EXPECT_TRUE(log_.Contains("| setted playername: Cleo\n"));
+}
+
+TEST_F(MenuTest, NoPictureFolderGivesAnEmptyMenu) {
+    std::filesystem::remove_all("bilder");
+    ShowMenu();
+    EXPECT_EQ(PageInfo(), "Seite 1 von 0");
+    EXPECT_FALSE(ControlNamed("startButton")->Enabled());
+    Frames(3);
+}
+
+TEST(MenuKey, TheKeyOfGameDatNeverChanges) {
+    // Saved highscores can only be read with the key they were written with.
+    EXPECT_EQ(Menu::KeyText(), "5qT87#2vL1m23xW99");
+}
+
+}  // namespace pexaro::test

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Starts the widget demo in the current X display, points and clicks like a user, checks the
+# screen, and ends it with SIGTERM (which the engine turns into a quit event).
+# Usage: widget_demo.sh <WidgetDemo executable>
+set -euo pipefail
+demo=$1
+shot=$(mktemp --suffix=.png)
+trap 'rm -f "$shot"' EXIT
+
+pixel() {  # prints "r,g,b" of the screenshot at x y
+  convert "$shot" -format '%[fx:int(255*p{'"$1,$2"'}.r+0.5)],%[fx:int(255*p{'"$1,$2"'}.g+0.5)],%[fx:int(255*p{'"$1,$2"'}.b+0.5)]' info:
+}
+expect_pixel() {  # x y expected description
+  local got
+  got=$(pixel "$1" "$2")
+  if [[ "$got" != "$3" ]]; then
+    echo "FAIL: $4: pixel ($1, $2) is $got, expected $3"
+    exit 1
+  fi
+}
+
+"$demo" &
+pid=$!
+for _ in $(seq 50); do
+  xdotool search --name "ZudeRezede2D widget demo" >/dev/null 2>&1 && break
+  sleep 0.1
+done
+sleep 0.5
+xdotool mousemove 300 400
+sleep 0.3
+import -window root "$shot"
+expect_pixel 452 77 "110,70,30" "the empty area"
+expect_pixel 62 305 "70,70,90" "the third choice, unchecked"
+
+xdotool mousemove 500 100
+sleep 0.3
+import -window root "$shot"
+expect_pixel 452 77 "150,150,60" "the empty area under the pointer"
+
+xdotool mousemove 65 310 click 1
+sleep 0.3
+import -window root "$shot"
+expect_pixel 62 305 "40,150,60" "the third choice after its click"
+expect_pixel 62 245 "70,70,90" "the first choice after another was chosen"
+
+kill -TERM "$pid"
+status=0
+wait "$pid" || status=$?
+if [[ $status -ne 0 ]]; then
+  echo "FAIL: the demo exited with $status"
+  exit 1
+fi
+echo "widget demo: ok"
