@@ -8,6 +8,7 @@ packages=(
   libfmt-dev libutf8proc-dev ttf-bitstream-vera
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth libgl1-mesa-dri xdotool imagemagick python3
+  libassimp-dev assimp-testmodels
 )
 
 missing=()

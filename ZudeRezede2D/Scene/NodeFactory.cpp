@@ -87,4 +87,13 @@ std::shared_ptr<TextsNode> NodeFactory::CreateTextsNode(const std::string& name,
     return std::make_shared<TextsNode>(name, position, std::move(font), text, *this);
 }
 
+std::shared_ptr<DynamicMeshNode> NodeFactory::CreateDynamicMeshNode(
+    const std::string& fileName, const common::Point3D& position) {
+    MyLog::Info("CreateDynamicMeshNode " + fileName);
+    auto mesh = gameEngine_->VideoEngine().Factory().LoadMesh(fileName);
+    auto node = std::make_shared<DynamicMeshNode>(fileName, position, std::move(mesh));
+    MyLog::Info("CreateDynamicMeshNode " + fileName);
+    return node;
+}
+
 }  // namespace zr2d

@@ -7,6 +7,7 @@
 #include "ColorNode.h"
 #include "Common/Color.h"
 #include "Common/Rect.h"
+#include "DynamicMeshNode.h"
 #include "EmptyNode.h"
 #include "PictureNode.h"
 #include "SimpleFormNode.h"
@@ -59,6 +60,9 @@ class NodeFactory {
                                                        const common::Point3D& position,
                                                        std::shared_ptr<Font> font,
                                                        const std::string& text);
+    // Loads the OBJ file through the video factory; its failure reaches the caller.
+    virtual std::shared_ptr<DynamicMeshNode> CreateDynamicMeshNode(const std::string& fileName,
+                                                                   const common::Point3D& position);
 
   private:
     zr2d::GameEngine* gameEngine_;

@@ -6,6 +6,9 @@
 #include <vector>
 
 #include "Common/Point2D.h"
+#include "Data/Common/Face.h"
+#include "Data/Common/Index.h"
+#include "Data/Common/Vertex.h"
 #include "Font.h"
 #include "GlTexture.h"
 #include "Surface.h"
@@ -17,6 +20,7 @@ struct SDL_Surface;
 namespace zr2d {
 
 class Engine;
+class IndexedVertices;
 
 // Everything that ends up on the graphics card: loads pictures, cuts them into texture parts
 // of at most MaxTextureSize (each padded to a power of two) and uploads them.
@@ -52,6 +56,19 @@ class Factory {
     virtual void FreeSurfaces(const zr2d::Surfaces& surfaces);
     // Deletes every part's texture now, cached or not.
     virtual void DeleteSurfaces(const zr2d::Surfaces& surfaces);
+    // A Wavefront OBJ mesh with the materials of its MTL file (a subset of both formats).
+    // Every failure, a face number outside its list included, is thrown as
+    // "Fehler beim erstellen von <fileName>\n<reason>".
+    virtual std::shared_ptr<IndexedVertices> LoadMesh(const std::string& fileName);
+
+    // Registers the file's materials as "<objFile>.<name>"; textures go through the cache.
+    void LoadMaterials(const std::string& objFile, const std::string& mtlPath);
+    // Three numbers separated by single spaces; further pieces are ignored.
+    static data::Vertex ParseVertex(const std::string& text);
+    // The corners of one face line as a triangle fan.
+    static std::vector<data::Face> ParseFace(const std::string& text);
+    // "v", "v/t" or "v/t/n" with OBJ's one-based numbers, stored zero-based.
+    static data::Index ParseIndex(const std::string& piece);
 
     std::shared_ptr<zr2d::Surfaces> LoadImage(const std::string& fileName);
     // Does not free the source surface; whoever made it does.
