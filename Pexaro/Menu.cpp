@@ -282,6 +282,12 @@ std::string Menu::KeyText() {
 void Menu::LoadHighscores() {
     const auto lines = common::EncryptedFile::Read(kSaveFile, KeyText());
     if (!lines) return;
+    // Written with another key, or not ours: nothing in it can be trusted.
+    if (lines->empty() || (*lines)[0] != common::Highscores::kPlayerNameMarker) {
+        damagedSaveFile_ = true;
+        MyLog::Warning(std::string(kSaveFile) + " ist beschädigt und wird nicht gelesen.");
+        return;
+    }
     if (lines->size() > 1) storedPlayerName_ = (*lines)[1];
     MyLog::Info("setted playername: " + storedPlayerName_);
     const std::string marker(common::Highscores::kTableMarker);
@@ -292,7 +298,13 @@ void Menu::LoadHighscores() {
             lines->begin());
         std::vector<std::string> rows(lines->begin() + static_cast<std::ptrdiff_t>(i) + 1,
                                       lines->begin() + static_cast<std::ptrdiff_t>(end));
-        tables_.emplace_back(rows, '?', 10, "");
+        // One damaged table does not take the readable ones with it.
+        try {
+            tables_.emplace_back(rows, '?', 10, "");
+        } catch (const std::exception& error) {
+            damagedSaveFile_ = true;
+            MyLog::Warning(error);
+        }
         i = end - 1;
     }
 }
@@ -321,7 +333,25 @@ void Menu::SaveHighscores() {
         lines.emplace_back(common::Highscores::kTableMarker);
         for (auto& line : table.ToLines()) lines.push_back(std::move(line));
     }
-    common::EncryptedFile::Write(kSaveFile, KeyText(), lines);
+    try {
+        if (damagedSaveFile_) KeepDamagedSaveFile();
+        common::EncryptedFile::Write(kSaveFile, KeyText(), lines);
+    } catch (const std::exception& error) {
+        // The old file stays as it was; the game goes on.
+        MyLog::Warning(error);
+    }
+}
+
+void Menu::KeepDamagedSaveFile() {
+    // What could not be read is kept as it was, beside the file that replaces it.
+    std::string backup;
+    for (int n = 1; backup.empty() || std::filesystem::exists(backup); ++n) {
+        backup = std::string(kSaveFile) + ".beschaedigt-" + std::to_string(n);
+    }
+    std::filesystem::copy_file(kSaveFile, backup);
+    MyLog::Warning(std::string(kSaveFile) + " war beschädigt; das Original liegt jetzt in " +
+                   backup);
+    damagedSaveFile_ = false;
 }
 
 void Menu::ShowHighscores(const common::Highscores* table) {

@@ -50,6 +50,7 @@ class Menu : public GameScene {
     void LoadHighscores();
     bool EnterPendingScore();
     void SaveHighscores();
+    void KeepDamagedSaveFile();
     void ShowHighscores(const common::Highscores* table);
     void FadePanel(int panel, int32_t target);
     std::shared_ptr<zr2d::TextNode> Text(const std::string& name, const common::Point3D& position,
@@ -71,6 +72,8 @@ class Menu : public GameScene {
     std::shared_ptr<zr2d::TextNode> pageInfo_;
     std::vector<common::Highscores> tables_;
     bool selectedOnPage_ = false;
+    // game.dat held something that could not be read; it is kept before the first rewrite.
+    bool damagedSaveFile_ = false;
 };
 
 }  // namespace pexaro

@@ -130,3 +130,51 @@ TEST(MenuKey, TheKeyOfGameDatNeverChanges) {
 }
 
 }  // namespace pexaro::test
+
+namespace pexaro::test {
+
+TEST_F(MenuTest, ADamagedSaveFileIsKeptBeforeItIsRewritten) {
+    MakeSet("Tiere", {"Hund.png"});
+    // The second table has a row without separator: the first one is still readable.
+    common::EncryptedFile::Write(
+        "game.dat", Menu::KeyText(),
+        {"{(Vorlatec)|Playername}", "Cleo", "{(Vorlatec)|Highscore}",
+         "{(Vorlatec)|HighscoreGameName}Tiere", "Anna?57", "{(Vorlatec)|Highscore}",
+         "{(Vorlatec)|HighscoreGameName}Städte", "kaputt"});
+    const std::string original = dir_.Read("game.dat");
+    Data().SetPlayerName("Ben");
+    Data().SetPoints(40);
+    Data().SetGameFolder("bilder//Tiere");
+    ShowMenu();
+    EXPECT_EQ(CurrentMenu()->Tables().size(), 1u);
+    EXPECT_EQ(dir_.Read("game.dat.beschaedigt-1"), original);
+    EXPECT_TRUE(log_.Contains("game.dat war beschädigt; das Original liegt jetzt in "
+                              "game.dat.beschaedigt-1\n"));
+    const auto lines = Saved();
+    EXPECT_EQ(lines[lines.size() - 2], "Anna?57");
+    EXPECT_EQ(lines.back(), "Ben?40");
+
+    // A file written with another key is not read, and kept as well.
+    common::EncryptedFile::Write("game.dat", "ein anderer Schlüssel", {"x", "y"});
+    Data().SetPoints(10);
+    Data().SetGameFolder("bilder//Tiere");
+    ShowMenu();
+    EXPECT_TRUE(std::filesystem::exists("game.dat.beschaedigt-2"));
+    EXPECT_EQ(Saved().back(), "Ben?10");
+}
+
+TEST_F(MenuTest, AFailedSaveIsLoggedAndTheMenuGoesOn) {
+    MakeSet("Tiere", {"Hund.png"});
+    std::filesystem::create_directory("game.dat");  // nothing can replace a folder
+    Data().SetPoints(40);
+    Data().SetGameFolder("bilder//Tiere");
+    ShowMenu();
+    EXPECT_TRUE(log_.Contains("Warn  Warning - "));
+    EXPECT_TRUE(std::filesystem::is_directory("game.dat"));
+    // The menu was built to the end: the start button reacts to the name.
+    EXPECT_EQ(std::dynamic_pointer_cast<zr2d::TextEdit>(ControlNamed("teName"))->Text(),
+              "Spieler 1");
+    Frames(2);
+}
+
+}  // namespace pexaro::test
