@@ -23,13 +23,11 @@ slow=1
 if ldd "$work/pexaro" | grep -q libasan; then slow=4; fi
 pause() { sleep "$(echo "$1 * $slow" | bc -l)"; }
 
+source "$(dirname "$0")/screen.sh"
 cd "$work"
 ./pexaro &
 pid=$!
-for _ in $(seq 100); do
-  xdotool search --name "Gedächtnisspiel" >/dev/null 2>&1 && break
-  sleep 0.2
-done
+wait_for_window "^Ged.*chtnisspiel$"
 pause 2
 import -window root "$shots/e2e-menu.png"
 

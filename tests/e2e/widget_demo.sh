@@ -7,24 +7,11 @@ demo=$1
 shot=$(mktemp --suffix=.png)
 trap 'rm -f "$shot"' EXIT
 
-pixel() {  # prints "r,g,b" of the screenshot at x y
-  convert "$shot" -format '%[fx:int(255*p{'"$1,$2"'}.r+0.5)],%[fx:int(255*p{'"$1,$2"'}.g+0.5)],%[fx:int(255*p{'"$1,$2"'}.b+0.5)]' info:
-}
-expect_pixel() {  # x y expected description
-  local got
-  got=$(pixel "$1" "$2")
-  if [[ "$got" != "$3" ]]; then
-    echo "FAIL: $4: pixel ($1, $2) is $got, expected $3"
-    exit 1
-  fi
-}
+source "$(dirname "$0")/screen.sh"
 
 "$demo" &
 pid=$!
-for _ in $(seq 50); do
-  xdotool search --name "ZudeRezede2D widget demo" >/dev/null 2>&1 && break
-  sleep 0.1
-done
+wait_for_window "ZudeRezede2D widget demo"
 sleep 0.5
 xdotool mousemove 300 400
 sleep 0.3
