@@ -215,3 +215,24 @@ TEST_F(GameRulesTest, ScreenLayoutByPixels) {
 }
 
 }  // namespace pexaro::test
+
+namespace pexaro::test {
+
+TEST_F(GameRulesTest, TemporaryCopiesNeverWriteThroughWhatIsThere) {
+    MakeSet("Eins", {"Öl Lampe.PNG"});
+    control_->ShowMenu();
+    auto& scene = *CurrentMenu();
+    // A leftover copy and a planted link take the first two names.
+    std::ofstream("_tmpFilePexaro.PNG") << "alt";
+    std::filesystem::create_symlink("opfer.txt", "_tmpFilePexaro0.PNG");
+    std::ofstream("opfer.txt") << "unberührt";
+    const auto texture = scene.LoadPictureTexture("bilder//Eins//Öl Lampe.PNG");
+    ASSERT_NE(texture, nullptr);
+    EXPECT_EQ(texture->Size().X(), 320);
+    EXPECT_EQ(dir_.Read("opfer.txt"), "unberührt");
+    EXPECT_EQ(dir_.Read("_tmpFilePexaro.PNG"), "alt");
+    EXPECT_FALSE(std::filesystem::exists("_tmpFilePexaro1.PNG"));  // used and removed again
+    EXPECT_EQ(scene.LoadPictureTexture("bilder//Eins//fehlt.png"), nullptr);
+}
+
+}  // namespace pexaro::test
