@@ -64,6 +64,12 @@ std::shared_ptr<zr2d::NodeFadeTransparent> GameScene::NewFadeTransparent(
     return zr2d::NodeFadeTransparent::Create(*this, node, target, acceleration, maxSpeed, true);
 }
 
+std::shared_ptr<zr2d::TextNode> GameScene::Text(const std::string& name, const Point3D& position,
+                                                const std::shared_ptr<zr2d::Font>& font,
+                                                const std::string& text) {
+    return NodeFactory().CreateTextNode(name, position, font, text);
+}
+
 bool GameScene::IsPictureFile(const std::string& fileName) const {
     if (fileName.size() <= 4) {
         throw common::Exception("Der Dateiname " + fileName +

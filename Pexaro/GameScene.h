@@ -62,6 +62,12 @@ class GameScene : public zr2d::Scene {
     // larger than the screen; null after a warning when it cannot be loaded.
     std::shared_ptr<zr2d::Texture> LoadPictureTexture(const std::string& path);
 
+  protected:
+    // A text node of this scene, not yet attached.
+    std::shared_ptr<zr2d::TextNode> Text(const std::string& name, const common::Point3D& position,
+                                         const std::shared_ptr<zr2d::Font>& font,
+                                         const std::string& text);
+
   private:
     std::shared_ptr<zr2d::Node> Gradient(const std::string& name, const common::Point3D& position,
                                          const common::Point3D& size, const common::Color& top,

@@ -68,12 +68,6 @@ void Menu::Build() {
     }
 }
 
-std::shared_ptr<zr2d::TextNode> Menu::Text(const std::string& name, const Point3D& position,
-                                           const std::shared_ptr<zr2d::Font>& font,
-                                           const std::string& text) {
-    return NodeFactory().CreateTextNode(name, position, font, text);
-}
-
 void Menu::BuildGameMenu(const Point2D& screen) {
     gameMenu_ = std::make_shared<zr2d::Frame>(
         "gameMenu",

@@ -53,9 +53,6 @@ class Menu : public GameScene {
     void KeepDamagedSaveFile();
     void ShowHighscores(const common::Highscores* table);
     void FadePanel(int panel, int32_t target);
-    std::shared_ptr<zr2d::TextNode> Text(const std::string& name, const common::Point3D& position,
-                                         const std::shared_ptr<zr2d::Font>& font,
-                                         const std::string& text);
 
     std::shared_ptr<zr2d::Frame> ui_;
     std::shared_ptr<zr2d::Frame> gameMenu_;

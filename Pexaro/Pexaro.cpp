@@ -110,12 +110,6 @@ void Pexaro::BuildPointsDisplay(zr2d::Node& layer, const Point2D& screen) {
     layer.AddChild(panel);
 }
 
-std::shared_ptr<zr2d::TextNode> Pexaro::Text(const std::string& name, const Point3D& position,
-                                             const std::shared_ptr<zr2d::Font>& font,
-                                             const std::string& text) {
-    return NodeFactory().CreateTextNode(name, position, font, text);
-}
-
 std::shared_ptr<zr2d::Texture> Pexaro::SelectNextPicture() {
     const auto count = static_cast<int32_t>(pictures_.size());
     if (count == 0) return nullptr;

@@ -50,9 +50,6 @@ class Pexaro : public GameScene {
     void OnTransitionFinished();
     void FadeOutQuickInfo(std::shared_ptr<zr2d::Node> node);
     void CenterPicture();
-    std::shared_ptr<zr2d::TextNode> Text(const std::string& name, const common::Point3D& position,
-                                         const std::shared_ptr<zr2d::Font>& font,
-                                         const std::string& text);
 
     std::vector<std::shared_ptr<PictureFile>> pictures_;
     std::shared_ptr<zr2d::PictureNode> pictureNode_;

@@ -11,11 +11,6 @@ using common::Rect;
 namespace zr2d::test {
 namespace {
 
-struct Counter {
-    int count = 0;
-    void Count() { ++count; }
-};
-
 using ButtonTest = WidgetTest;
 
 }  // namespace

@@ -26,11 +26,6 @@ class Probe : public Control {
     std::vector<std::string> seen;
 };
 
-struct Counter {
-    int count = 0;
-    void Count() { ++count; }
-};
-
 struct ClickLog {
     std::vector<std::string> positions;
     void Clicked(Point2D p) { positions.push_back(p.ToText()); }

@@ -10,11 +10,6 @@ using common::Rect;
 namespace zr2d::test {
 namespace {
 
-struct Counter {
-    int count = 0;
-    void Count() { ++count; }
-};
-
 class TextEditTest : public WidgetTest {
   protected:
     TextEditTest() {

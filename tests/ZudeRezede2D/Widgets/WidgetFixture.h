@@ -12,6 +12,12 @@
 
 namespace zr2d::test {
 
+// Counts calls; its method is a parameterless handler with identity.
+struct Counter {
+    int count = 0;
+    void Count() { ++count; }
+};
+
 // A frame at (100, 100) of 400 x 300 in the shown pixel-view scene, whose node creator gives
 // every control a coloured background, mouse-over and check rectangle. Input goes through the
 // scene's event manager as constructed SDL events.
