@@ -110,11 +110,16 @@ std::shared_ptr<zr2d::Texture> GameScene::LoadPictureTexture(const std::string& 
     std::string temporary;
     try {
         temporary = CopyToTemporaryFile(path);
+    } catch (const std::exception& error) {
+        // A read-only or full working folder: the picture is read where it is.
+        MyLog::Warning(error);
+    }
+    try {
         // Camera photos are larger than the screen: shown whole, scaled down, not cropped.
         zr2d::Engine& video = GameEngine().VideoEngine();
         auto texture = video.Factory().CreateFittedTextureFromFile(
-            temporary, video.VideoSettings().Resolution());
-        std::filesystem::remove(temporary);
+            temporary.empty() ? path : temporary, video.VideoSettings().Resolution());
+        if (!temporary.empty()) std::filesystem::remove(temporary);
         return texture;
     } catch (const std::exception& error) {
         MyLog::Warning(error);

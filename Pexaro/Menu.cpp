@@ -274,7 +274,15 @@ std::string Menu::KeyText() {
 }
 
 void Menu::LoadHighscores() {
-    const auto lines = common::EncryptedFile::Read(kSaveFile, KeyText());
+    std::optional<std::vector<std::string>> lines;
+    try {
+        lines = common::EncryptedFile::Read(kSaveFile, KeyText());
+    } catch (const std::exception& error) {
+        // Unreadable is not empty: it must not be replaced by a file without its tables.
+        damagedSaveFile_ = true;
+        MyLog::Warning(error);
+        return;
+    }
     if (!lines) return;
     // Written with another key, or not ours: nothing in it can be trusted.
     if (lines->empty() || (*lines)[0] != common::Highscores::kPlayerNameMarker) {
@@ -286,7 +294,11 @@ void Menu::LoadHighscores() {
     MyLog::Info("setted playername: " + storedPlayerName_);
     const std::string marker(common::Highscores::kTableMarker);
     for (size_t i = 2; i < lines->size(); ++i) {
-        if ((*lines)[i] != marker) continue;
+        if ((*lines)[i] != marker) {
+            // Rows outside any table: kept in the copy of the damaged file, not dropped.
+            if (!(*lines)[i].empty()) damagedSaveFile_ = true;
+            continue;
+        }
         const size_t end = static_cast<size_t>(
             std::find(lines->begin() + static_cast<std::ptrdiff_t>(i) + 1, lines->end(), marker) -
             lines->begin());

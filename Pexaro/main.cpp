@@ -1,11 +1,15 @@
 // Gedächtnisspiel: started without arguments in the folder that holds settings.txt, daten/ and
 // bilder/. Always ends with exit code 0.
 
+#include <csignal>
+
 #include "Common/GameUtil/ConfigFile.h"
 #include "Common/MyLog.h"
 #include "GameControl.h"
 
 int main() {
+    // Past a file size limit a write should fail and be reported, not kill the game mid-save.
+    std::signal(SIGXFSZ, SIG_IGN);
     try {
         common::ConfigFile config("settings.txt");
         const auto game = config.GetGroup("Game");
@@ -18,7 +22,9 @@ int main() {
         pexaro::GameControl control(engine);
         control.Run();
     } catch (const std::exception& error) {
-        common::MyLog::Info(std::string("Unerklärlicher Fehler im Programm:\n") + error.what());
+        // Always written: the program ends here, and an information line could be switched off.
+        common::MyLog::Warning(std::string("Unerklärlicher Fehler im Programm:\n") +
+                               error.what());
     }
     return 0;
 }

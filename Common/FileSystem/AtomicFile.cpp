@@ -16,15 +16,31 @@ namespace {
     throw Exception(what + " " + path + ": " + std::strerror(error));
 }
 
+// The mode the new file gets: the replaced file's, or what a new file of the user would get.
+mode_t ModeFor(const std::string& target) {
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0) return existing.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// Makes the rename itself survive a power cut; best effort, the data is already safe.
+void SyncFolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 class TemporaryFile {
   public:
     explicit TemporaryFile(const std::string& target) : path_(target + ".XXXXXX") {
         fd_ = ::mkstemp(path_.data());
         if (fd_ < 0) ThrowSystemError("Cannot create", path_, errno);
-        // mkstemp creates 0600; a replaced file should look like any file the user creates.
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd_, 0666 & ~mask);
+        ::fchmod(fd_, ModeFor(target));
     }
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
@@ -51,6 +67,7 @@ class TemporaryFile {
             ThrowSystemError("Cannot replace", target, errno);
         }
         committed_ = true;
+        SyncFolderOf(target);
     }
 
   private:
@@ -62,6 +79,10 @@ class TemporaryFile {
 }  // namespace
 
 void AtomicFile::Write(const std::string& fileName, std::string_view bytes) {
+    // A rename would replace a file its owner made read-only; refuse like a plain write would.
+    if (::access(fileName.c_str(), F_OK) == 0 && ::access(fileName.c_str(), W_OK) != 0) {
+        ThrowSystemError("Cannot write", fileName, errno);
+    }
     TemporaryFile temporary(fileName);
     temporary.WriteAll(bytes);
     temporary.RenameTo(fileName);

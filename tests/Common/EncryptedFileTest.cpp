@@ -102,3 +102,17 @@ TEST(EncryptedFile, AFailedWriteLeavesTheOldFileIntactAndReportsTheError) {
     EXPECT_THROW(EncryptedFile::Write(dir.File("no/such/folder/game.dat"), "key", saved),
                  common::Exception);
 }
+
+TEST(EncryptedFile, ARewriteKeepsTheFilesPermissions) {
+    testsupport::TempDir dir;
+    const std::string file = dir.File("game.dat");
+    EncryptedFile::Write(file, "key", {"alt"});
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::owner_write |
+                                           std::filesystem::perms::group_read);
+    EncryptedFile::Write(file, "key", {"neu"});
+    EXPECT_EQ(std::filesystem::status(file).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                  std::filesystem::perms::group_read);
+    EXPECT_EQ(EncryptedFile::Read(file, "key"), Lines{"neu"});
+}

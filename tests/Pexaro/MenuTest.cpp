@@ -163,6 +163,19 @@ TEST_F(MenuTest, ADamagedSaveFileIsKeptBeforeItIsRewritten) {
     EXPECT_EQ(Saved().back(), "Ben?10");
 }
 
+TEST_F(MenuTest, RowsOutsideAnyTableAreKeptInTheCopyOfTheDamagedFile) {
+    MakeSet("Tiere", {"Hund.png"});
+    common::EncryptedFile::Write("game.dat", Menu::KeyText(),
+                                 {"{(Vorlatec)|Playername}", "Cleo", "Anna?57", "Ben?12"});
+    const std::string original = dir_.Read("game.dat");
+    Data().SetPlayerName("Ben");
+    Data().SetPoints(40);
+    Data().SetGameFolder("bilder//Tiere");
+    ShowMenu();
+    EXPECT_EQ(dir_.Read("game.dat.beschaedigt-1"), original);
+    EXPECT_EQ(Saved().back(), "Ben?40");
+}
+
 TEST_F(MenuTest, AFailedSaveIsLoggedAndTheMenuGoesOn) {
     MakeSet("Tiere", {"Hund.png"});
     std::filesystem::create_directory("game.dat");  // nothing can replace a folder

@@ -1,0 +1,195 @@
+# Shared steps of the bad-input cases: a sandbox with the game's working folder, a private
+# virtual display, the real executable started and ended like a player would, and the checks
+# every case makes (exit code 0, a time bound, no leftovers, nothing written outside).
+# Sourced by the case scripts, which are called as: <script> <case> <pexaro> <pexaro-gamedat> <font>
+set -euo pipefail
+
+robust_case=$1
+pexaro_built=$2
+gamedat=$3
+font=$4
+
+# Root could read a file of mode 000 and write into a read-only folder; the game then runs as
+# nobody, like a player without special rights.
+as_player=()
+if [[ $(id -u) -eq 0 ]]; then as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups); fi
+
+scratch=$(mktemp -d)   # display, executable, log: the test's, not the game's
+sandbox=$(mktemp -d)   # everything the game may see; it must write only inside $work
+work="$sandbox/spiel"
+log="$scratch/game.log"
+game_pid=""
+xvfb_pid=""
+
+robust_cleanup() {
+  [[ -n "${KEEP_LOG:-}" ]] && cp "$log" "$KEEP_LOG"
+  [[ -n "$game_pid" ]] && kill -9 -- "-$game_pid" 2>/dev/null
+  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
+  chmod -R u+rwX "$sandbox" 2>/dev/null
+  rm -rf "$sandbox" "$scratch"
+}
+trap robust_cleanup EXIT
+
+fail() {
+  echo "FAIL [$robust_case]: $*"
+  if [[ -f "$log" ]]; then
+    echo "--- game log (last 40 lines)"
+    tail -n 40 "$log"
+  fi
+  exit 1
+}
+
+# The sanitizer build is several times slower.
+slow=1
+if ldd "$pexaro_built" | grep -q libasan; then slow=4; fi
+pause() { sleep "$(echo "$1 * $slow" | bc -l)"; }
+
+mkdir -p "$work/daten/font/vera" "$work/bilder" "$sandbox/home" "$scratch/bin"
+cp "$font" "$work/daten/font/vera/Vera.ttf"
+printf '[Game]\nshowLog = 1\nfullscreen = 0\nmaxTextureSize = 512\n' >"$work/settings.txt"
+cp "$pexaro_built" "$scratch/bin/pexaro"
+# The leak checker must be able to read its suppressions as nobody.
+if [[ "${LSAN_OPTIONS:-}" =~ suppressions=([^:]*) ]]; then
+  cp "${BASH_REMATCH[1]}" "$scratch/bin/lsan.supp"
+  export LSAN_OPTIONS="${LSAN_OPTIONS/${BASH_REMATCH[1]}/$scratch/bin/lsan.supp}"
+fi
+
+# A picture of one colour, or of any ImageMagick source such as "plasma:".
+make_picture() {  # file [size] [colour or source]
+  local source=${3:-#3366aa}
+  [[ "$source" == *: ]] || source="xc:$source"
+  mkdir -p "$(dirname "$1")"
+  convert -size "${2:-320x240}" "$source" "$1"
+}
+
+# One display per case, so that cases can run side by side.
+start_display() {
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$scratch/display" \
+    >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do
+    [[ -s "$scratch/display" ]] && break
+    sleep 0.1
+  done
+  [[ -s "$scratch/display" ]] || fail "the virtual display did not start"
+  export DISPLAY=":$(head -n 1 "$scratch/display")"
+}
+
+# Starts the game in $work; extra arguments are run before it in the same shell (ulimit).
+start_game() {
+  [[ -n "$xvfb_pid" ]] || start_display
+  chown -R 65534:65534 "$sandbox" "$scratch" 2>/dev/null || true
+  # Through a pipe: a file size limit of the game must not cut its log.
+  rm -f "$scratch/log.pipe"
+  mkfifo "$scratch/log.pipe"
+  cat "$scratch/log.pipe" >"$log" &
+  (
+    cd "$work"
+    export HOME="$sandbox/home"
+    "$@"
+    # Its own process group, so that the cleanup also reaches the game behind timeout.
+    exec setsid timeout -s KILL "$((60 * slow))" "${as_player[@]}" "$scratch/bin/pexaro"
+  ) >"$scratch/log.pipe" 2>&1 &
+  game_pid=$!
+}
+
+window_id=""
+wait_for_window() {
+  for _ in $(seq $((150 * slow))); do
+    window_id=$(xdotool search --name "^Ged.*chtnisspiel$" 2>/dev/null | head -n 1) || true
+    [[ -n "$window_id" ]] && return 0
+    kill -0 "$game_pid" 2>/dev/null || fail "the game ended before it showed its window"
+    sleep 0.2
+  done
+  fail "no game window"
+}
+
+# Waits for the game to end by itself; fails unless it ends in time with exit code 0.
+expect_clean_exit() {
+  local status=0
+  for _ in $(seq $((100 * slow))); do
+    kill -0 "$game_pid" 2>/dev/null || break
+    sleep 0.2
+  done
+  kill -0 "$game_pid" 2>/dev/null && fail "the game is still running"
+  wait "$game_pid" || status=$?
+  game_pid=""
+  [[ $status -eq 124 || $status -eq 137 ]] && fail "the game did not end in time"
+  [[ $status -eq 0 ]] || fail "the game ended with exit code $status"
+}
+
+# Waits until the log holds at least <count> lines matching the pattern (showLog must be on).
+wait_for_log() {  # extended regular expression [count]
+  for _ in $(seq $((150 * slow))); do
+    [[ $(grep -Ec -- "$1" "$log") -ge ${2:-1} ]] && return 0
+    sleep 0.2
+  done
+  fail "no log line matching: $1"
+}
+
+click() {  # x y
+  xdotool mousemove "$1" "$2" click 1
+  pause 0.4
+}
+
+# The menu's "Beenden".
+quit_from_menu() {
+  click 772 552
+  expect_clean_exit
+}
+
+expect_log() {  # extended regular expression
+  grep -Eq -- "$1" "$log" || fail "no log line matching: $1"
+}
+
+expect_no_log() {  # extended regular expression
+  if grep -Eq -- "$1" "$log"; then fail "unexpected log line matching: $1"; fi
+}
+
+# Nothing but the working folder (and an untouched home) in the sandbox, no temporary copies.
+expect_tidy() {
+  local outside
+  outside=$(cd "$sandbox" && find . -mindepth 1 -not -path './spiel*' -not -path './home')
+  [[ -z "$outside" ]] || fail "written outside the working folder: $outside"
+  if compgen -G "$work/_tmpFilePexaro*" >/dev/null; then fail "temporary copies left behind"; fi
+}
+
+screenshot() {  # file
+  import -window root "$1"
+}
+
+# "r,g,b" at x y of a fresh screenshot.
+screen_pixel() {
+  screenshot "$scratch/screen.png"
+  convert "$scratch/screen.png" -format \
+    '%[fx:int(255*p{'"$1,$2"'}.r+0.5)],%[fx:int(255*p{'"$1,$2"'}.g+0.5)],%[fx:int(255*p{'"$1,$2"'}.b+0.5)]' info:
+}
+
+window_size() {
+  xdotool getwindowgeometry "$window_id" | sed -n 's/.*Geometry: //p'
+}
+
+# Clicks the first set on the page and "Spiel starten" (the name field keeps its default).
+start_first_set() {
+  click 512 150
+  click 772 478
+  pause 1.5
+}
+
+# Starts a game of the first set on the page and waits until it takes answers.
+play_first_set() {
+  local games
+  games=$(grep -c "new Node: inputFrame$" "$log" || true)
+  start_first_set
+  wait_for_log "new Node: inputFrame$" $((games + 1))
+  pause 0.5
+}
+
+answer() {  # text
+  xdotool type --delay 40 "$1"
+  xdotool key Return
+}
+
+gamedat_show() {
+  "$gamedat" show "$work/game.dat"
+}
