@@ -75,6 +75,8 @@ start_display() {
   export DISPLAY=":$(head -n 1 "$scratch/display")"
 }
 
+time_limit=60   # seconds the game may run, times the slowness of the build
+
 # Starts the game in $work; extra arguments are run before it in the same shell (ulimit).
 start_game() {
   [[ -n "$xvfb_pid" ]] || start_display
@@ -88,7 +90,7 @@ start_game() {
     export HOME="$sandbox/home"
     "$@"
     # Its own process group, so that the cleanup also reaches the game behind timeout.
-    exec setsid timeout -s KILL "$((60 * slow))" "${as_player[@]}" "$scratch/bin/pexaro"
+    exec setsid timeout -s KILL "$((time_limit * slow))" "${as_player[@]}" "$scratch/bin/pexaro"
   ) >"$scratch/log.pipe" 2>&1 &
   game_pid=$!
 }
