@@ -150,4 +150,15 @@ timeout 120 env -u DISPLAY XDG_DATA_HOME="$data_a" "$moved/bin/pexaro" >/dev/nul
   fail "a shipped set was not renewed"
 [[ -f "$folder_a/bilder/Aaa Eigene/Hund.png" ]] || fail "the player's own set was touched"
 cmp "$work/edited.txt" "$folder_a/settings.txt" || fail "the edited settings.txt was replaced"
+
+# A relative XDG_DATA_HOME is invalid and ignored; without it and HOME there is no folder.
+home_c="$work/home C"
+(cd "$caller" && timeout 120 env -u DISPLAY XDG_DATA_HOME=relative HOME="$home_c" \
+  "$moved/bin/pexaro") >/dev/null 2>&1 || true
+[[ -f "$home_c/.local/share/pexaro/settings.txt" ]] || fail "a relative XDG_DATA_HOME was not ignored"
+[[ -z $(ls -A "$caller") ]] || fail "a relative XDG_DATA_HOME was used"
+status=0
+timeout 120 env -u DISPLAY -u XDG_DATA_HOME -u HOME "$moved/bin/pexaro" 2>"$work/error" || status=$?
+[[ $status -eq 1 ]] && grep -q "neither XDG_DATA_HOME nor HOME" "$work/error" ||
+  fail "no HOME gave $status: $(cat "$work/error")"
 echo "launcher: ok"
