@@ -38,7 +38,8 @@ for arguments in "--bogus" "--help --version" "x"; do
   status=0
   # Split on purpose: one word per argument.
   HOME="$nobody" "$launcher" $arguments >/dev/null 2>"$work/error" || status=$?
-  [[ $status -eq 2 ]] && grep -q "^Usage: pexaro" "$work/error" || fail "'$arguments' gave $status"
+  [[ $status -eq 2 ]] && grep -q "unexpected arguments" "$work/error" &&
+    grep -q "^Usage: pexaro" "$work/error" || fail "'$arguments' gave $status"
 done
 [[ ! -e "$nobody" ]] || fail "an answer to an argument made a game folder"
 
