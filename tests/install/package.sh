@@ -19,7 +19,8 @@ if [[ $(id -u) -ne 0 ]]; then
 fi
 apt_get() { "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 "$@"; }
 
-if dpkg-query -W -f='${Status}' pexaro 2>/dev/null | grep -q "installed"; then
+state() { dpkg-query -W -f='${db:Status-Status}' pexaro 2>/dev/null || true; }
+if [[ ! $(state) =~ ^(not-installed)?$ ]]; then
   echo "SKIP: pexaro is installed on this machine; the test would replace and remove it"
   exit 77
 fi
@@ -55,7 +56,7 @@ done < <(tr ',' '\n' <<<"$depends")
 
 apt_get install -y -qq "$deb" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get install"; }
 installed=1
-dpkg-query -W -f='${Status}' pexaro | grep -q "install ok installed" || fail "not installed"
+[[ $(state) == installed ]] || fail "not installed"
 
 # The menu entry's command, as a desktop starts it: with the player's own home.
 entry=/usr/share/applications/org.pexaro.pexaro.desktop
@@ -89,7 +90,7 @@ files=$(dpkg-deb --fsys-tarfile "$deb" | tar -t --quoting-style=literal | sed -n
 [[ -n "$files" ]] || fail "no files in the package"
 apt_get remove --purge -y -qq pexaro >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get remove"; }
 installed=0
-! dpkg-query -W -f='${Status}' pexaro 2>/dev/null | grep -q "installed" || fail "still installed"
+[[ $(state) =~ ^(not-installed)?$ ]] || fail "still known to dpkg as $(state)"
 while IFS= read -r file; do
   [[ ! -e "$file" && ! -L "$file" ]] || fail "$file is left after the purge"
 done <<<"$files"
