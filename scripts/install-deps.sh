@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth libgl1-mesa-dri xdotool imagemagick python3 bc
   libassimp-dev assimp-testmodels
+  desktop-file-utils appstream dpkg-dev librsvg2-bin
 )
 
 missing=()

@@ -22,3 +22,8 @@ wait_for_window() {  # title; a sanitizer build on a busy machine can take long 
   echo "FAIL: no window \"$1\""
   exit 1
 }
+
+expect_menu() {  # the game's menu is drawn: its backdrop and the frame of the list of sets
+  expect_pixel 900 300 "15,25,40" "the menu's backdrop"
+  expect_pixel 512 385 "35,48,63" "the frame of the list of sets"
+}

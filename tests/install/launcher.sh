@@ -1,0 +1,165 @@
+#!/usr/bin/env bash
+# The installed launcher gives every player a game folder of their own and starts the real game
+# in it: --help and --version are answered without starting anything, settings.txt is copied
+# once and then left to the player, game.dat and added picture sets stay in the player's folder,
+# two players never see each other's saves, and blanks, quotes and wildcards in the paths of the
+# installation and of the player's folder do no harm.
+# Usage: launcher.sh <build folder> <project version> <pexaro-gamedat>
+set -euo pipefail
+build=$1
+version=$2
+gamedat=$3
+work=$(mktemp -d)
+pid=
+trap '[[ -n "$pid" ]] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+prefix="$work/pre fix 'q' \$x *"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+launcher="$prefix/bin/pexaro"
+shared="$prefix/share/pexaro"
+caller="$work/caller"
+mkdir "$caller"
+shot="$work/screen.png"
+source "$(dirname "$0")/../e2e/screen.sh"
+
+# The sanitizer build draws far slower.
+slow=1
+if ldd "$prefix/libexec/pexaro/pexaro" | grep -q libasan; then slow=4; fi
+pause() { sleep "$(echo "$1 * $slow" | bc -l)"; }
+
+# --help, --version and anything else, without a game folder being made.
+nobody="$work/nobody"
+help=$(HOME="$nobody" "$launcher" --help)
+grep -q "^Usage: pexaro" <<<"$help" || fail "--help: $help"
+[[ $(HOME="$nobody" "$launcher" --version) == "pexaro $version" ]] || fail "--version"
+for arguments in "--bogus" "--help --version" "x"; do
+  status=0
+  # Split on purpose: one word per argument.
+  HOME="$nobody" "$launcher" $arguments >/dev/null 2>"$work/error" || status=$?
+  [[ $status -eq 2 ]] && grep -q "unexpected arguments" "$work/error" &&
+    grep -q "^Usage: pexaro" "$work/error" || fail "'$arguments' gave $status"
+done
+[[ ! -e "$nobody" ]] || fail "an answer to an argument made a game folder"
+
+# Starts the launcher from another folder with the given environment, until its window shows.
+start() {
+  (cd "$caller" && exec env "$@" "$launcher") >"$work/log" 2>&1 &
+  pid=$!
+  wait_for_window "^Ged.*chtnisspiel$"
+  pause 2
+  import -window root "$shot"
+  expect_menu
+}
+
+# Ends the game with the menu's "Beenden"; it must end with exit code 0.
+quit() {
+  xdotool mousemove 772 552 click 1
+  for _ in $(seq 60); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 1
+  done
+  local status=0
+  wait "$pid" || status=$?
+  pid=
+  [[ $status -eq 0 ]] || fail "the game ended with exit code $status"
+}
+
+# Plays the first set, whose one picture shows <answer>, until its total is in <folder>/game.dat.
+play_first_set() {  # answer folder
+  xdotool mousemove 512 150 click 1
+  pause 0.5
+  xdotool mousemove 772 478 click 1
+  pause 2
+  xdotool type --delay 60 "$1"
+  xdotool key Return
+  for _ in $(seq 60); do
+    [[ -f "$2/game.dat" ]] && break
+    sleep 1
+  done
+  [[ -f "$2/game.dat" ]] || fail "no game.dat in $2"
+  pause 1
+}
+
+add_set() {  # folder answer
+  mkdir -p "$1"
+  convert -size 400x300 xc:"#336699" "$1/$2.png"
+}
+
+# Player A: XDG_DATA_HOME with blanks, quotes, a wildcard and a leading dash.
+data_a="$work/-A's \"data\" *"
+home_a="$work/home A"
+folder_a="$data_a/pexaro"
+start XDG_DATA_HOME="$data_a" HOME="$home_a"
+[[ $(readlink /proc/$pid/exe) == "$(readlink -f "$prefix/libexec/pexaro/pexaro")" ]] ||
+  fail "the running program is not the installed game"
+[[ $(readlink /proc/$pid/cwd) == "$folder_a" ]] || fail "the game does not run in $folder_a"
+[[ $(stat -c %a "$folder_a") == 700 ]] || fail "the game folder is not private"
+[[ -f "$folder_a/settings.txt" && ! -L "$folder_a/settings.txt" && -w "$folder_a/settings.txt" ]] ||
+  fail "settings.txt is no writable file of the player's"
+cmp "$shared/settings.txt" "$folder_a/settings.txt" || fail "settings.txt is not the shipped one"
+[[ $(readlink -e "$folder_a/daten/font/vera/Vera.ttf") == "$(readlink -e "$shared/daten/font/vera/Vera.ttf")" ]] ||
+  fail "daten/ does not lead to the shipped font"
+diff <(cd "$shared/bilder" && find . -mindepth 1 -maxdepth 1 -type d | sort) \
+  <(cd "$folder_a/bilder" && find -L . -mindepth 1 -maxdepth 1 -type d | sort) ||
+  fail "bilder/ does not hold the shipped sets"
+quit
+[[ ! -e "$home_a" ]] || fail "HOME was used although XDG_DATA_HOME was set"
+[[ -z $(ls -A "$caller") ]] || fail "the game wrote into the folder it was started from"
+
+# The player edits settings.txt and adds a set; the game reads both, and game.dat stays with A.
+sed -i 's/^showLog = 0/showLog = 1/' "$folder_a/settings.txt"
+cp "$folder_a/settings.txt" "$work/edited.txt"
+add_set "$folder_a/bilder/Aaa Eigene" Hund
+start XDG_DATA_HOME="$data_a" HOME="$home_a"
+grep -q "CreateEmptyNode MM_selectGame_left_Aaa Eigene" "$work/log" ||
+  fail "the edited settings or the added set were not read: $(head -n 20 "$work/log")"
+grep -q "CreateEmptyNode MM_selectGame_right_Farben" "$work/log" ||
+  fail "the shipped sets are not listed with the added set"
+play_first_set Hund "$folder_a"
+quit
+cmp "$work/edited.txt" "$folder_a/settings.txt" || fail "the edited settings.txt was replaced"
+saved_a=$("$gamedat" show "$folder_a/game.dat")
+grep -qx "{(Vorlatec)|HighscoreGameName}Aaa Eigene" <<<"$saved_a" && grep -qx "Spieler 1?10" <<<"$saved_a" ||
+  fail "A's game.dat lacks the game: $saved_a"
+cp "$folder_a/game.dat" "$work/game_a.dat"
+[[ -z $(ls -A "$caller") ]] || fail "the game wrote into the folder it was started from"
+
+# Player B: no XDG_DATA_HOME, so ~/.local/share/pexaro; the set is there before the first start.
+home_b="$work/home B"
+folder_b="$home_b/.local/share/pexaro"
+add_set "$folder_b/bilder/Aaa Zwei" Maus
+start -u XDG_DATA_HOME HOME="$home_b"
+[[ $(readlink /proc/$pid/cwd) == "$folder_b" ]] || fail "B's game does not run in $folder_b"
+cmp "$shared/settings.txt" "$folder_b/settings.txt" || fail "B did not get the shipped settings"
+play_first_set Maus "$folder_b"
+quit
+saved_b=$("$gamedat" show "$folder_b/game.dat")
+grep -qx "{(Vorlatec)|HighscoreGameName}Aaa Zwei" <<<"$saved_b" || fail "B's game.dat lacks B's game"
+! grep -q "Aaa Eigene" <<<"$saved_b" || fail "B's game.dat holds A's game"
+cmp "$work/game_a.dat" "$folder_a/game.dat" || fail "B's game changed A's game.dat"
+
+# A moved installation: the launcher renews the links that it made and keeps the player's own.
+# Without a display the game ends at once; only the prepared folder counts here.
+moved="$work/moved prefix"
+mv "$prefix" "$moved"
+timeout 120 env -u DISPLAY XDG_DATA_HOME="$data_a" "$moved/bin/pexaro" >/dev/null 2>&1 || true
+[[ $(readlink -e "$folder_a/daten") == "$(readlink -e "$moved/share/pexaro/daten")" ]] ||
+  fail "daten/ was not renewed"
+[[ $(readlink -e "$folder_a/bilder/Farben") == "$(readlink -e "$moved/share/pexaro/bilder/Farben")" ]] ||
+  fail "a shipped set was not renewed"
+[[ -f "$folder_a/bilder/Aaa Eigene/Hund.png" ]] || fail "the player's own set was touched"
+cmp "$work/edited.txt" "$folder_a/settings.txt" || fail "the edited settings.txt was replaced"
+
+# A relative XDG_DATA_HOME is invalid and ignored; without it and HOME there is no folder.
+home_c="$work/home C"
+(cd "$caller" && timeout 120 env -u DISPLAY XDG_DATA_HOME=relative HOME="$home_c" \
+  "$moved/bin/pexaro") >/dev/null 2>&1 || true
+[[ -f "$home_c/.local/share/pexaro/settings.txt" ]] || fail "a relative XDG_DATA_HOME was not ignored"
+[[ -z $(ls -A "$caller") ]] || fail "a relative XDG_DATA_HOME was used"
+status=0
+timeout 120 env -u DISPLAY -u XDG_DATA_HOME -u HOME "$moved/bin/pexaro" 2>"$work/error" || status=$?
+[[ $status -eq 1 ]] && grep -q "neither XDG_DATA_HOME nor HOME" "$work/error" ||
+  fail "no HOME gave $status: $(cat "$work/error")"
+echo "launcher: ok"

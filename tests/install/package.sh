@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# The Debian package: built with CPack, it depends on the packages of the libraries the game
+# actually links (and on the font), installs with apt, starts from its menu entry's command into
+# the game's menu with the sample sets, and leaves nothing behind when purged.
+# Usage: package.sh <build folder>
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+chmod 755 "$work"  # apt reads the package as its own unprivileged user
+pid=
+installed=0
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+  sudo -n true 2>/dev/null || { echo "SKIP: installing a package needs root or sudo"; exit 77; }
+  sudo=(sudo -n)
+fi
+apt_get() { "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 "$@"; }
+
+state() { dpkg-query -W -f='${db:Status-Status}' pexaro 2>/dev/null || true; }
+if [[ ! $(state) =~ ^(not-installed)?$ ]]; then
+  echo "SKIP: pexaro is installed on this machine; the test would replace and remove it"
+  exit 77
+fi
+cleanup() {
+  [[ -n "$pid" ]] && kill "$pid" 2>/dev/null
+  [[ $installed -eq 1 ]] && apt_get remove --purge -y -qq pexaro >/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+(cd "$build" && cpack -G DEB -B "$work/package" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; fail "cpack"; }
+deb=$(find "$work/package" -maxdepth 1 -name 'pexaro_*.deb')
+[[ -f "$deb" ]] || fail "no package was made"
+
+# The dependencies are exactly the packages of the libraries the game loads directly, plus the
+# font (a group of alternatives counts when one of them is such a package).
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+dpkg-deb -x "$deb" "$work/content"
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+owners=ttf-bitstream-vera
+for library in $(readelf -d "$work/content/usr/libexec/pexaro/pexaro" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
+  owner=$(dpkg -S "*/$multiarch/$library" | sed -n '1s/:.*//p') || fail "$library belongs to no package"
+  owners+=$'\n'$owner
+done
+names() { tr '|' '\n' <<<"$1" | sed 's/([^)]*)//; s/ //g'; }
+while IFS= read -r owner; do
+  names "${depends//,/|}" | grep -qxF "$owner" || fail "$owner is not among the dependencies"
+done <<<"$owners"
+while IFS= read -r group; do
+  names "$group" | grep -qxF -f - <(echo "$owners") || fail "the dependency $group is linked by nothing"
+done < <(tr ',' '\n' <<<"$depends")
+
+apt_get install -y -qq "$deb" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get install"; }
+installed=1
+[[ $(state) == installed ]] || fail "not installed"
+
+# The menu entry's command, as a desktop starts it: with the player's own home.
+entry=/usr/share/applications/org.pexaro.pexaro.desktop
+command=$(sed -n 's/^Exec=//p' "$entry")
+[[ $(command -v "$command") == /usr/bin/pexaro ]] || fail "Exec=$command is not the installed launcher"
+home="$work/home"
+mkdir "$home"
+(cd / && exec env -u XDG_DATA_HOME HOME="$home" "$command") >"$work/game.log" 2>&1 &
+pid=$!
+shot="$work/screen.png"
+source "$(dirname "$0")/../e2e/screen.sh"
+wait_for_window "^Ged.*chtnisspiel$"
+sleep 2
+import -window root "$shot"
+expect_menu
+for set in Farben Flaggen Formen Uhrzeiten Würfel; do
+  [[ -d "$home/.local/share/pexaro/bilder/$set" ]] || fail "the sample set $set is missing"
+done
+xdotool mousemove 772 552 click 1  # the menu's "Beenden"
+for _ in $(seq 60); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 1
+done
+status=0
+wait "$pid" || status=$?
+pid=
+[[ $status -eq 0 ]] || { cat "$work/game.log"; fail "the game ended with exit code $status"; }
+
+# Purged, nothing of the package is left.
+files=$(dpkg-deb --fsys-tarfile "$deb" | tar -t --quoting-style=literal | sed -n 's|^\./\(.*[^/]\)$|/\1|p')
+[[ -n "$files" ]] || fail "no files in the package"
+apt_get remove --purge -y -qq pexaro >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get remove"; }
+installed=0
+[[ $(state) =~ ^(not-installed)?$ ]] || fail "still known to dpkg as $(state)"
+while IFS= read -r file; do
+  [[ ! -e "$file" && ! -L "$file" ]] || fail "$file is left after the purge"
+done <<<"$files"
+[[ ! -e /usr/share/pexaro && ! -e /usr/libexec/pexaro ]] || fail "the package's folders are left"
+echo "package: ok"
