@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# The long reliability runs, on demand: thirty games in one process (live textures and resident
+# memory after each game) and a thousand kills while game.dat is being saved. Builds the release
+# build, runs both under a virtual display and writes their figures into docs/RELIABILITY.md.
+# Usage: scripts/reliability.sh [games] [kills]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+games=${1:-30}
+kills=${2:-1000}
+
+bash scripts/install-deps.sh
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPEXARO_WERROR=ON >/dev/null
+cmake --build build/release -j "$(nproc)" --target pexaro pexaro-gamedat pexaro-save-loop run_folder
+build=$root/build/release
+block=$(mktemp)
+trap 'rm -f "$block"' EXIT
+
+soak=$(bash tests/robust/soak.sh "$games" "$build/run/pexaro" "$build/tools/pexaro-gamedat" \
+  "$build/run/daten/font/vera/Vera.ttf" | grep -E '^(game [0-9]+:|soak:|FAIL)')
+echo "$soak"
+kill=$(bash tests/robust/kill_save.sh "$build/tests/robust/pexaro-save-loop" \
+  "$build/tools/pexaro-gamedat" "$kills" | tail -n 1)
+echo "$kill"
+
+# The figures go between the markers of docs/RELIABILITY.md.
+{
+  echo "Run of $(date -u +%Y-%m-%d) on $(nproc) cores ($(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -n 1)), release build:"
+  echo
+  echo '```'
+  echo "$soak"
+  echo "$kill"
+  echo '```'
+} >"$block"
+python3 - "$block" docs/RELIABILITY.md <<'PY'
+import re, sys
+block = open(sys.argv[1]).read()
+path = sys.argv[2]
+text = open(path).read()
+text = re.sub(r"(<!-- figures:start -->\n).*?(<!-- figures:end -->)",
+              lambda m: m.group(1) + block + m.group(2), text, flags=re.S)
+open(path, "w").write(text)
+PY
+echo "Figures written to docs/RELIABILITY.md"
