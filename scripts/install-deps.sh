@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth libgl1-mesa-dri xdotool imagemagick python3 bc
   libassimp-dev assimp-testmodels
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()
