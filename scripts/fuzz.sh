@@ -25,25 +25,28 @@ CC=clang-14 CXX=clang++-14 cmake -S . -B "$dir" -DPEXARO_FUZZ=ON -DPEXARO_WERROR
 cmake --build "$dir" -j "$(nproc)" || exit 1
 
 mkdir -p "$dir/crashes"
+tmpdir=/dev/shm
+[[ -d $tmpdir && -w $tmpdir ]] || { tmpdir="$root/$dir/tmp"; mkdir -p "$tmpdir"; }
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 status=0
 for corpus in fuzz/corpus/*/; do
   target=$(basename "$corpus")
   work="$dir/work/$target"
-  # The targets' temporary input files land here, so that a crash leaves nothing elsewhere.
-  scratch="$dir/tmp/$target"
-  rm -rf "$work" "$scratch"
-  mkdir -p "$work" "$scratch"
+  rm -rf "$work"
+  mkdir -p "$work"
+  # The targets' temporary input files land here, so that a crash leaves nothing elsewhere; in
+  # memory when possible, since the file readers spend most of their time on the disk.
+  scratch=$(mktemp -d "$tmpdir/pexaro-fuzz-$target.XXXXXX") || exit 1
   cp -r "$corpus". "$work/"
   options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1
            -artifact_prefix="$root/$dir/crashes/$target-")
   [[ -f fuzz/dict/$target.dict ]] && options+=(-dict="fuzz/dict/$target.dict")
   echo "=== fuzz: $target for ${seconds} s"
-  if TMPDIR="$root/$scratch" "$dir/fuzz/$target" "${options[@]}" "$work" >"$dir/$target.log" 2>&1; then
+  if TMPDIR="$scratch" "$dir/fuzz/$target" "${options[@]}" "$work" >"$dir/$target.log" 2>&1; then
     grep -E "^stat::(number_of_executed_units|new_units_added)" "$dir/$target.log"
     if [[ $merge -eq 1 ]]; then
-      TMPDIR="$root/$scratch" "$dir/fuzz/$target" -merge=1 "$corpus" "$work" >>"$dir/$target.log" 2>&1 ||
+      TMPDIR="$scratch" "$dir/fuzz/$target" -merge=1 "$corpus" "$work" >>"$dir/$target.log" 2>&1 ||
         { echo "merge into $corpus FAILED"; status=1; }
     fi
   else
