@@ -28,7 +28,8 @@ class FuzzInputFile {
 
   private:
     FuzzInputFile() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "pexaro-fuzz-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "pexaro-fuzz-XXXXXX").string();
         const int fd = ::mkstemp(pattern.data());
         if (fd < 0) std::abort();
         ::close(fd);

@@ -25,9 +25,9 @@ TEST(GameDatLayout, OnlyFilesStartingWithThePlayerMarkerAreOurs) {
 }
 
 TEST(GameDatLayout, TablesRunFromTheirMarkerToTheNextOrTheEnd) {
-    EXPECT_EQ(GameDatLayout::Tables(Lines{kPlayer, "Anna", kTable, "a?1", "b?2", kTable, kTable,
-                                          "c?3"}),
-              (std::vector<Lines>{{"a?1", "b?2"}, {}, {"c?3"}}));
+    EXPECT_EQ(
+        GameDatLayout::Tables(Lines{kPlayer, "Anna", kTable, "a?1", "b?2", kTable, kTable, "c?3"}),
+        (std::vector<Lines>{{"a?1", "b?2"}, {}, {"c?3"}}));
     EXPECT_EQ(GameDatLayout::Tables(Lines{kPlayer, "Anna", kTable}), (std::vector<Lines>{{}}));
     // Lines before the first marker belong to no table.
     EXPECT_EQ(GameDatLayout::Tables(Lines{kPlayer, "Anna", "x?1", kTable, "y?2"}),
