@@ -71,18 +71,7 @@ std::shared_ptr<zr2d::TextNode> GameScene::Text(const std::string& name, const P
 }
 
 bool GameScene::IsPictureFile(const std::string& fileName) const {
-    if (fileName.size() <= 4) {
-        throw common::Exception("Der Dateiname " + fileName +
-                                " kann nicht verarbeitet werden, da er zu kurz ist.");
-    }
-    std::string lower = fileName;
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    for (const char* extension : {".jpg", ".bmp", ".png"}) {
-        if (lower.find(extension) == lower.size() - 4) return true;
-    }
-    return false;
+    return PictureFile::IsPictureFile(fileName);
 }
 
 std::vector<std::shared_ptr<PictureFile>> GameScene::ReadPictureFolder(

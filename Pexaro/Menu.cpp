@@ -7,6 +7,7 @@
 #include "Common/RandomNumber.h"
 #include "FolderListing.h"
 #include "GameControl.h"
+#include "GameDatLayout.h"
 #include "ZudeRezede2D/Widgets/Group.h"
 
 namespace pexaro {
@@ -25,10 +26,6 @@ constexpr float kMainWidth = 160;
 constexpr float kMainHeight = 143;
 constexpr Point3D kPanelSize(504, 290, 0);
 constexpr int32_t kSetsPerPage = 4;
-
-// Both pieces of the game.dat key; files written with one key cannot be read with another.
-constexpr int32_t kKeyNumber = 58213947;
-constexpr const char* kKeyText = "qT7#vLm2xW9pRs4";
 
 float Whole(float value) { return static_cast<float>(static_cast<int32_t>(value)); }
 
@@ -261,17 +258,7 @@ common::Highscores* Menu::FindTable(const std::string& gameName) {
     return found == tables_.end() ? nullptr : &*found;
 }
 
-std::string Menu::KeyText() {
-    const std::string digits = std::to_string(kKeyNumber);
-    const std::string text = kKeyText;
-    std::string key;
-    size_t digit = 0;
-    size_t byte = 0;
-    for (int position = 0; position < 17; ++position) {
-        key += position % 3 == 0 ? digits[digit++] : text[byte++];
-    }
-    return key;
-}
+std::string Menu::KeyText() { return GameDatLayout::Key(); }
 
 void Menu::LoadHighscores() {
     std::optional<std::vector<std::string>> lines;
@@ -285,25 +272,16 @@ void Menu::LoadHighscores() {
     }
     if (!lines) return;
     // Written with another key, or not ours: nothing in it can be trusted.
-    if (lines->empty() || (*lines)[0] != common::Highscores::kPlayerNameMarker) {
+    if (!GameDatLayout::IsOurs(*lines)) {
         damagedSaveFile_ = true;
         MyLog::Warning(std::string(kSaveFile) + " ist beschädigt und wird nicht gelesen.");
         return;
     }
     if (lines->size() > 1) storedPlayerName_ = (*lines)[1];
     MyLog::Info("setted playername: " + storedPlayerName_);
-    const std::string marker(common::Highscores::kTableMarker);
-    for (size_t i = 2; i < lines->size(); ++i) {
-        if ((*lines)[i] != marker) {
-            // Rows outside any table: kept in the copy of the damaged file, not dropped.
-            if (!(*lines)[i].empty()) damagedSaveFile_ = true;
-            continue;
-        }
-        const size_t end = static_cast<size_t>(
-            std::find(lines->begin() + static_cast<std::ptrdiff_t>(i) + 1, lines->end(), marker) -
-            lines->begin());
-        std::vector<std::string> rows(lines->begin() + static_cast<std::ptrdiff_t>(i) + 1,
-                                      lines->begin() + static_cast<std::ptrdiff_t>(end));
+    // Rows outside any table: kept in the copy of the damaged file, not dropped.
+    if (GameDatLayout::HasRowsOutsideTables(*lines)) damagedSaveFile_ = true;
+    for (const auto& rows : GameDatLayout::Tables(*lines)) {
         // One damaged table does not take the readable ones with it.
         try {
             tables_.emplace_back(rows, '?', 10, "");
@@ -311,7 +289,6 @@ void Menu::LoadHighscores() {
             damagedSaveFile_ = true;
             MyLog::Warning(error);
         }
-        i = end - 1;
     }
 }
 

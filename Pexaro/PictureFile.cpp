@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdlib>
 
+#include "Common/Exception.h"
 #include "Common/MyLog.h"
 
 namespace pexaro {
@@ -42,6 +43,21 @@ std::array<int32_t, 26> LetterCounts(const std::string& text) {
 }  // namespace
 
 std::string PictureFile::Answer() const { return fileName_.substr(0, fileName_.rfind('.')); }
+
+bool PictureFile::IsPictureFile(const std::string& fileName) {
+    if (fileName.size() <= 4) {
+        throw common::Exception("Der Dateiname " + fileName +
+                                " kann nicht verarbeitet werden, da er zu kurz ist.");
+    }
+    std::string lower = fileName;
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    for (const char* extension : {".jpg", ".bmp", ".png"}) {
+        if (lower.find(extension) == lower.size() - 4) return true;
+    }
+    return false;
+}
 
 int32_t PictureFile::CheckName(const std::string& entered) const {
     const std::string answer = Answer();

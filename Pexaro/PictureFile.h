@@ -20,6 +20,9 @@ class PictureFile {
 
     // The file name without the part from its last dot on.
     std::string Answer() const;
+    // Whether the name ends in .jpg, .bmp or .png (any case), the extension text not occurring
+    // earlier; names of 4 bytes or fewer throw.
+    static bool IsPictureFile(const std::string& fileName);
 
   private:
     std::string fileName_;

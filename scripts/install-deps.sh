@@ -10,6 +10,7 @@ packages=(
   xvfb xauth libgl1-mesa-dri xdotool imagemagick python3 bc
   libassimp-dev assimp-testmodels
   desktop-file-utils appstream dpkg-dev librsvg2-bin
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test twice: in a normal build and under
-# AddressSanitizer + UndefinedBehaviorSanitizer. Exits non-zero if anything fails.
+# AddressSanitizer + UndefinedBehaviorSanitizer; then a short run of every fuzz target.
+# Exits non-zero if anything fails.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -33,8 +34,11 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 build_and_test sanitize -DCMAKE_BUILD_TYPE=Debug -DPEXARO_SANITIZE=ON || status=1
 
+# Its own build (clang-14) and sanitizer settings; about 20 s per target.
+bash scripts/fuzz.sh || status=1
+
 if [[ $status -eq 0 ]]; then
-  echo "All tests passed in both builds."
+  echo "All tests passed in both builds and the fuzz targets found nothing."
 else
   echo "Some builds or tests FAILED."
 fi

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "Data/Common/Vertex.h"
 #include "Font.h"
 #include "GlTexture.h"
+#include "Material.h"
 #include "Surface.h"
 #include "Surfaces.h"
 #include "Texture.h"
@@ -61,6 +63,13 @@ class Factory {
     // "Fehler beim erstellen von <fileName>\n<reason>".
     virtual std::shared_ptr<IndexedVertices> LoadMesh(const std::string& fileName);
 
+    // LoadMesh's reading without the engine: mtllib lines hand the MTL file's path to
+    // loadMaterials, and each group takes findMaterial("<objFile>.<usemtl name>") when it is
+    // closed. Failures are thrown as they occur, without LoadMesh's wording.
+    static std::shared_ptr<IndexedVertices> ReadMesh(
+        const std::string& fileName,
+        const std::function<void(const std::string& mtlPath)>& loadMaterials,
+        const std::function<std::shared_ptr<Material>(const std::string& key)>& findMaterial);
     // Registers the file's materials as "<objFile>.<name>"; textures go through the cache.
     void LoadMaterials(const std::string& objFile, const std::string& mtlPath);
     // Three numbers separated by single spaces; further pieces are ignored.

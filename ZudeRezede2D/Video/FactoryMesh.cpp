@@ -114,47 +114,57 @@ void Factory::LoadMaterials(const std::string& objFile, const std::string& mtlPa
     }
 }
 
+std::shared_ptr<IndexedVertices> Factory::ReadMesh(
+    const std::string& fileName,
+    const std::function<void(const std::string& mtlPath)>& loadMaterials,
+    const std::function<std::shared_ptr<Material>(const std::string& key)>& findMaterial) {
+    const std::string objFile = fileName.substr(NameStart(fileName));
+    const std::string folder = fileName.substr(0, NameStart(fileName));
+    std::vector<data::Vertex> positions;
+    std::vector<data::Vertex> texCoords;
+    std::vector<data::Vertex> normals;
+    std::vector<data::Face> faces;
+    std::vector<data::FaceGroup> groups;
+    std::string objectName;
+    std::string materialKey;
+    const auto closeGroup = [&] {
+        groups.push_back({std::move(faces), findMaterial(materialKey), objectName});
+        faces.clear();
+    };
+    for (const std::string& line : common::File::ReadLines(fileName)) {
+        if (line.size() <= 2) continue;
+        if (StartsWith(line, "v ")) {
+            positions.push_back(ParseVertex(line.substr(2)));
+        } else if (StartsWith(line, "vt")) {
+            data::Vertex texCoord = ParseVertex(line.substr(3));
+            texCoord.y = 1 - texCoord.y;  // OBJ counts v from the bottom, images from the top
+            texCoords.push_back(texCoord);
+        } else if (StartsWith(line, "vn")) {
+            normals.push_back(ParseVertex(line.substr(3)));
+        } else if (StartsWith(line, "f ")) {
+            for (data::Face& face : ParseFace(line.substr(2))) faces.push_back(std::move(face));
+        } else if (StartsWith(line, "o ")) {
+            if (!objectName.empty()) closeGroup();
+            objectName = line.substr(2);
+        } else if (StartsWith(line, "mtllib ")) {
+            loadMaterials(folder + line.substr(7));
+        } else if (StartsWith(line, "usemtl ")) {
+            materialKey = objFile + "." + line.substr(7);
+        }
+    }
+    closeGroup();
+    auto mesh = std::make_shared<IndexedVertices>(std::move(positions), std::move(texCoords),
+                                                  std::move(normals), std::move(groups));
+    CheckMeshIndexes(*mesh);
+    return mesh;
+}
+
 std::shared_ptr<IndexedVertices> Factory::LoadMesh(const std::string& fileName) {
     try {
         const std::string objFile = fileName.substr(NameStart(fileName));
-        const std::string folder = fileName.substr(0, NameStart(fileName));
-        std::vector<data::Vertex> positions;
-        std::vector<data::Vertex> texCoords;
-        std::vector<data::Vertex> normals;
-        std::vector<data::Face> faces;
-        std::vector<data::FaceGroup> groups;
-        std::string objectName;
-        std::string materialKey;
-        const auto closeGroup = [&] {
-            groups.push_back({std::move(faces), engine_->Materials().Get(materialKey), objectName});
-            faces.clear();
-        };
-        for (const std::string& line : common::File::ReadLines(fileName)) {
-            if (line.size() <= 2) continue;
-            if (StartsWith(line, "v ")) {
-                positions.push_back(ParseVertex(line.substr(2)));
-            } else if (StartsWith(line, "vt")) {
-                data::Vertex texCoord = ParseVertex(line.substr(3));
-                texCoord.y = 1 - texCoord.y;  // OBJ counts v from the bottom, images from the top
-                texCoords.push_back(texCoord);
-            } else if (StartsWith(line, "vn")) {
-                normals.push_back(ParseVertex(line.substr(3)));
-            } else if (StartsWith(line, "f ")) {
-                for (data::Face& face : ParseFace(line.substr(2))) faces.push_back(std::move(face));
-            } else if (StartsWith(line, "o ")) {
-                if (!objectName.empty()) closeGroup();
-                objectName = line.substr(2);
-            } else if (StartsWith(line, "mtllib ")) {
-                LoadMaterials(objFile, folder + line.substr(7));
-            } else if (StartsWith(line, "usemtl ")) {
-                materialKey = objFile + "." + line.substr(7);
-            }
-        }
-        closeGroup();
-        auto mesh = std::make_shared<IndexedVertices>(std::move(positions), std::move(texCoords),
-                                                      std::move(normals), std::move(groups));
-        CheckMeshIndexes(*mesh);
-        return mesh;
+        return ReadMesh(
+            fileName, [&](const std::string& mtlPath) { LoadMaterials(objFile, mtlPath); },
+            [&](const std::string& key) { return engine_->Materials().Get(key); });
     } catch (const std::exception& error) {
         throw common::Exception("Fehler beim erstellen von " + fileName + "\n" + error.what());
     }

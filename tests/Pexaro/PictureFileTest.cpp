@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "Common/Exception.h"
 #include "Pexaro/GameData.h"
 #include "Pexaro/PictureFile.h"
 #include "Support/LogCapture.h"
@@ -37,6 +38,27 @@ TEST(PictureFile, CheckNameLogsAndIsUsedOnlyOnce) {
     EXPECT_FALSE(picture.IsUsed());
     picture.SetUsed();
     EXPECT_TRUE(picture.IsUsed());
+}
+
+TEST(PictureFile, PicturesAreNamedByTheirLastFourBytes) {
+    EXPECT_TRUE(PictureFile::IsPictureFile("Hund.jpg"));
+    EXPECT_TRUE(PictureFile::IsPictureFile("Bild.JPG"));
+    EXPECT_TRUE(PictureFile::IsPictureFile("x.Png"));
+    EXPECT_TRUE(PictureFile::IsPictureFile("Straßenbahn 🚋.bmp"));
+    EXPECT_FALSE(PictureFile::IsPictureFile("Hund.gif"));
+    EXPECT_FALSE(PictureFile::IsPictureFile("Hund.jpeg"));
+    EXPECT_FALSE(PictureFile::IsPictureFile("Hund.jpg.txt"));
+    // The extension text must not occur earlier in the name.
+    EXPECT_FALSE(PictureFile::IsPictureFile("a.jpg.jpg"));
+    EXPECT_TRUE(PictureFile::IsPictureFile("a.png.jpg"));
+    try {
+        PictureFile::IsPictureFile(".png");
+        FAIL() << "no exception";
+    } catch (const common::Exception& error) {
+        EXPECT_STREQ(error.what(),
+                     "Der Dateiname .png kann nicht verarbeitet werden, da er zu kurz ist.");
+    }
+    EXPECT_THROW(PictureFile::IsPictureFile(""), common::Exception);
 }
 
 TEST(GameData, StartsWithNothingChosenAndTheTwoWhiteFonts) {
