@@ -42,6 +42,12 @@ std::vector<std::vector<std::string>> GameDatLayout::Tables(const std::vector<st
     return tables;
 }
 
+std::string GameDatLayout::TableName(std::string setName) {
+    std::replace_if(
+        setName.begin(), setName.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    return setName;
+}
+
 bool GameDatLayout::HasRowsOutsideTables(const std::vector<std::string>& lines) {
     const std::string marker(common::Highscores::kTableMarker);
     for (size_t i = 2; i < lines.size() && lines[i] != marker; ++i) {

@@ -19,6 +19,9 @@ class GameDatLayout {
     // Each table's lines, from the line after its marker up to the next marker or the end;
     // markers count from the third line on.
     static std::vector<std::vector<std::string>> Tables(const std::vector<std::string>& lines);
+    // The name a set's table is stored under: line breaks become blanks, since each would
+    // split the table's name line and make the file unreadable.
+    static std::string TableName(std::string setName);
     // Whether rows stand between the player's name and the first table: they belong to none.
     static bool HasRowsOutsideTables(const std::vector<std::string>& lines);
 };

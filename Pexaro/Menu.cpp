@@ -229,7 +229,8 @@ void Menu::OnGameSelected(const std::vector<uint16_t>& selected) {
     UpdateStartButton();
     const int32_t current = Data().MenuCurrentGame();
     if (current > 0 && current <= static_cast<int32_t>(gameFolders_.size())) {
-        ShowHighscores(FindTable(gameFolders_[static_cast<size_t>(current - 1)].stem().string()));
+        ShowHighscores(FindTable(GameDatLayout::TableName(
+            gameFolders_[static_cast<size_t>(current - 1)].stem().string())));
     } else {
         ShowHighscores(nullptr);
     }
@@ -298,7 +299,7 @@ bool Menu::EnterPendingScore() {
         return false;
     }
     MyLog::Info("SAVE");
-    const std::string name = Data().GameFolder().stem().string();
+    const std::string name = GameDatLayout::TableName(Data().GameFolder().stem().string());
     common::Highscores* table = FindTable(name);
     if (!table) table = &tables_.emplace_back(std::nullopt, '?', 10, name);
     table->Add(Data().PlayerName(), Data().Points());

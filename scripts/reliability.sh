@@ -17,7 +17,7 @@ block=$(mktemp)
 trap 'rm -f "$block"' EXIT
 
 soak=$(bash tests/robust/soak.sh "$games" "$build/run/pexaro" "$build/tools/pexaro-gamedat" \
-  "$build/run/daten/font/vera/Vera.ttf" | grep -E '^(game [0-9]+:|soak:|FAIL)')
+  "$build/run/daten/font/vera/Vera.ttf" | grep -E '^(soak:|FAIL)')
 echo "$soak"
 kill=$(bash tests/robust/kill_save.sh "$build/tests/robust/pexaro-save-loop" \
   "$build/tools/pexaro-gamedat" "$kills" | tail -n 1)

@@ -45,3 +45,8 @@ TEST(GameDatLayout, RowsBetweenTheNameAndTheFirstTableBelongToNone) {
     EXPECT_FALSE(GameDatLayout::HasRowsOutsideTables(Lines{kPlayer, "Anna"}));
     EXPECT_FALSE(GameDatLayout::HasRowsOutsideTables(Lines{kPlayer}));
 }
+
+TEST(GameDatLayout, ASetNameWithLineBreaksIsStoredOnOneLine) {
+    EXPECT_EQ(GameDatLayout::TableName("Urlaub\n2009\r"), "Urlaub 2009 ");
+    EXPECT_EQ(GameDatLayout::TableName("Äpfel 🐶"), "Äpfel 🐶");
+}

@@ -48,6 +48,7 @@ case "$robust_case" in
   name-emoji) play_set="Tiere 🐶🐱"; expect_table=$play_set ;;
   name-250-bytes) play_set=$(printf 'L%.0s' $(seq 250)); expect_table=$play_set ;;
   name-dot) play_set="Urlaub.2009"; expect_table="Urlaub" ;;
+  name-line-break) play_set=$'Zeilen\nUmbruch\r'; expect_table="Zeilen Umbruch " ;;
   picture-1x1) play_set="Klein" ;;
   picture-truncated-jpeg) play_set="Abgeschnitten" ;;
   picture-not-an-image)
