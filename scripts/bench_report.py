@@ -116,12 +116,28 @@ def parse_callgrind(path):
     return (total - driver) / total, total / frames
 
 
-def verdict(value, target, lower_is_better):
+# Why a target is missed, from the profiles in the section below the table.
+WHY = {
+    "photo": "the averaging and the smoothing zoom after decoding take 300 M instructions "
+             "against 510 M for the decode",
+    "graphic": "SDL_gfx's smoothing zoom alone takes 86 M instructions against 626 M for the "
+               "decode",
+    "CrossFade": "bound by the software rasteriser, which blends two screen-sized pictures "
+                 "per frame",
+    "Menu": "bound by the software rasteriser (about 220 one-character draws and more than a "
+            "screen of blended fill per frame), not by the engine",
+    "start-up": "llvmpipe compiles its shaders for the first menu frame: 206 M of the game's "
+                "760 M instructions, none in the reference",
+}
+
+
+def verdict(value, target, lower_is_better, why=None):
     met = value <= target if lower_is_better else value >= target
     if met:
         return "met"
     miss = (value / target - 1) if lower_is_better else (1 - value / target)
-    return f"**missed by {miss * 100:.0f} %**"
+    reason = f": {WHY[why]} ([profile](#where-targets-are-missed-and-why))" if why else ""
+    return f"**missed by {miss * 100:.0f} %**{reason}"
 
 
 def main():
@@ -146,17 +162,19 @@ def main():
     print("profiles ...", flush=True)
     shares = {key: engine_share(bench, f"^Frame_{key}/") for key in ("CrossFade", "Menu")}
     print("20-game session ...", flush=True)
-    session = run_benchmarks(bench, "^Session_Games/20/", 1)["Session_Games/20/iterations:1/real_time"]
+    session = run_benchmarks(bench, "^Session_Games/20/", 1)
+    session = session["Session_Games/20/iterations:1/real_time"]
 
     def ms(name, key="real_time"):
         return b[f"{name}/real_time"][key]
 
     rows = []
     for kind, label in (("photo", "12-megapixel JPEG"), ("graphic", "4-megapixel PNG")):
-        pipeline, decode = ms(f"Picture_Pipeline/{kind}", "cpu_time"), ms(f"Picture_Decode/{kind}", "cpu_time")
+        pipeline = ms(f"Picture_Pipeline/{kind}", "cpu_time")
+        decode = ms(f"Picture_Decode/{kind}", "cpu_time")
         rows.append((f"Picture pipeline, {label} (CPU time)", f"{pipeline:.0f} ms",
                      f"IMG_Load alone {decode:.0f} ms", f"{pipeline / decode:.2f}", "≤ 1.25",
-                     verdict(pipeline / decode, 1.25, True)))
+                     verdict(pipeline / decode, 1.25, True, kind)))
     cached, first = b["Text_Cached/real_time"], b["Text_FirstRendering/real_time"]
     speedup = first["cpu_time"] / cached["cpu_time"]
     counted_ok = cached["font_openings"] == 0 and cached["uploads"] == 0
@@ -171,8 +189,10 @@ def main():
     for name, label, target in (("CrossFade", "Frames, game during a cross-fade", 0.45),
                                 ("Menu", "Frames, menu with a full highscore table", 0.8)):
         fps = b[f"Frame_{name}/real_time"]["fps"]
-        rows.append((label, f"{fps:.1f} fps", f"one blended screen-sized quad {reference_fps:.1f} fps",
-                     f"{fps / reference_fps:.2f}", f"≥ {target}", verdict(fps / reference_fps, target, False)))
+        rows.append((label, f"{fps:.1f} fps",
+                     f"one blended screen-sized quad {reference_fps:.1f} fps",
+                     f"{fps / reference_fps:.2f}", f"≥ {target}",
+                     verdict(fps / reference_fps, target, False, name)))
     for name, label in (("CrossFade", "cross-fade"), ("Menu", "menu")):
         share, instructions = shares[name]
         front = noop[f"Frame_{name}/real_time"]["main_cpu_ms"]
@@ -185,8 +205,10 @@ def main():
                      verdict(engine_ms, 1.0, True)))
     rows.append(("Start-up to the first presented menu frame", f"{game_start:.0f} ms",
                  f"window and one cleared frame {reference_start:.0f} ms",
-                 f"{game_start / reference_start:.2f}", "≤ 2", verdict(game_start / reference_start, 2, True)))
-    rows.append(("Memory, 20 games with the sample sets", f"peak RSS {session['peak_rss_mb']:.0f} MB",
+                 f"{game_start / reference_start:.2f}", "≤ 2",
+                 verdict(game_start / reference_start, 2, True, "start-up")))
+    rows.append(("Memory, 20 games with the sample sets",
+                 f"peak RSS {session['peak_rss_mb']:.0f} MB",
                  f"live textures: {session['textures_start']:.0f} at the start, "
                  f"{session['textures_after_first']:.0f} after game 1, "
                  f"{session['textures_after_last']:.0f} after game 20", "–", "reported", "–"))
