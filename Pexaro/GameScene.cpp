@@ -1,11 +1,11 @@
 #include "GameScene.h"
 
 #include <fcntl.h>
+#include <sys/sendfile.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <fstream>
-#include <iterator>
 
 #include "Common/Exception.h"
 #include "Common/Helper.h"
@@ -19,24 +19,51 @@ using common::Point3D;
 
 namespace {
 
+// Closes the file when it goes out of scope.
+class FileDescriptor {
+  public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int Get() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+// All size bytes from in (from its start) to out.
+bool CopyAll(int in, int out, off_t size) {
+    off_t offset = 0;
+    while (offset < size) {
+        const ssize_t sent = ::sendfile(out, in, &offset, static_cast<size_t>(size - offset));
+        if (sent <= 0) return false;
+    }
+    return true;
+}
+
 // Copies the file to the first free "_tmpFilePexaro[n].<ext>" in the working folder. The copy is
-// created exclusively, so an existing file or link of that name is never written through.
+// created exclusively, so an existing file or link of that name is never written through. The
+// kernel copies the bytes (sendfile): a photo's megabytes never pass through the game.
 std::string CopyToTemporaryFile(const std::string& path) {
     const std::string extension = std::filesystem::path(path).extension().string();
-    std::ifstream in(path, std::ios::binary);
-    if (!in) common::Helper::Fail("Datei " + path + " kann nicht gelesen werden");
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const FileDescriptor in(::open(path.c_str(), O_RDONLY));
+    struct stat status {};
+    if (in.Get() < 0 || ::fstat(in.Get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        common::Helper::Fail("Datei " + path + " kann nicht gelesen werden");
+    }
     for (int n = -1; n < 10000; ++n) {
         const std::string name =
             "_tmpFilePexaro" + (n < 0 ? std::string() : std::to_string(n)) + extension;
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0600);
-        if (fd < 0) {
+        const FileDescriptor out(
+            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0600));
+        if (out.Get() < 0) {
             if (errno == EEXIST) continue;
             common::Helper::Fail("Temporäre Datei " + name + " kann nicht angelegt werden");
         }
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        ::close(fd);
-        if (written != static_cast<ssize_t>(bytes.size())) {
+        if (!CopyAll(in.Get(), out.Get(), status.st_size)) {
             ::unlink(name.c_str());
             common::Helper::Fail("Temporäre Datei " + name + " kann nicht geschrieben werden");
         }

@@ -58,6 +58,9 @@ void Engine::OpenWindow(const std::string& title) {
     SetColourAttributes(settings_.BitsPerPixel());
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    // Swaps wait for the display's refresh where the driver offers it, so that a real GPU does
+    // not spin a core at thousands of frames; without it (as under Xvfb) nothing changes.
+    SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
     Uint32 flags = SDL_OPENGL | SDL_HWACCEL | SDL_HWPALETTE | SDL_DOUBLEBUF;
     if (settings_.Fullscreen()) flags |= SDL_FULLSCREEN;
     const common::Point2D resolution = settings_.Resolution();

@@ -8,6 +8,7 @@
 #include "Common/MyLog.h"
 #include "Engine.h"
 #include "Factory.h"
+#include "RgbaShrink.h"
 
 namespace zr2d {
 namespace {
@@ -28,14 +29,19 @@ std::shared_ptr<Texture> Factory::CreateFittedTextureFromFile(const std::string&
         const common::Point2D size(static_cast<float>(picture->w), static_cast<float>(picture->h));
         if (size.X() > bounds.X() || size.Y() > bounds.Y()) {
             const common::Point2D fitted = size.FitInto(bounds);
-            // The zoom smooths 32-bit pictures only, so every format goes through RGBA first.
-            auto rgba = Checked(CreateEmptySurface(size), "Bild " + fileName);
-            SDL_BlitSurface(picture.get(), nullptr, rgba.get(), nullptr);
             // Averaging by a whole factor first keeps fine detail from aliasing; the smoothing
-            // zoom then takes the rest of the way.
+            // zoom then takes the rest of the way. The zoom smooths 32-bit pictures only, so
+            // every format ends up in RGBA.
             const int factor = static_cast<int>(std::floor(size.X() / fitted.X()));
-            if (factor >= 2) {
-                rgba = Checked(shrinkSurface(rgba.get(), factor, factor), "Bild " + fileName);
+            SdlSurfacePtr rgba(
+                factor >= 2 ? ShrinkToRgba(*picture, factor, engine_->MaskData()) : nullptr,
+                SDL_FreeSurface);
+            if (!rgba) {
+                rgba = Checked(CreateEmptySurface(size), "Bild " + fileName);
+                SDL_BlitSurface(picture.get(), nullptr, rgba.get(), nullptr);
+                if (factor >= 2) {
+                    rgba = Checked(shrinkSurface(rgba.get(), factor, factor), "Bild " + fileName);
+                }
             }
             picture = Checked(zoomSurface(rgba.get(), fitted.X() / static_cast<float>(rgba->w),
                                           fitted.Y() / static_cast<float>(rgba->h), SMOOTHING_ON),

@@ -2,27 +2,7 @@
 
 #include <cstdlib>
 
-#include "Common/RandomNumber.h"
-
 namespace pexaro::test {
-
-GameTest::GameTest() : previousFolder_(std::filesystem::current_path()) {
-    setenv("SDL_VIDEODRIVER", "x11", 0);
-    std::filesystem::current_path(dir_.Path());
-    std::filesystem::create_directories("daten/font/vera");
-    std::filesystem::copy_file(PEXARO_FONT_FILE, "daten/font/vera/Vera.ttf");
-    std::filesystem::create_directories("bilder");
-    common::RandomNumber::Seed(1234);
-    engine_ = std::make_unique<zr2d::GameEngine>(
-        zr2d::VideoSettings(common::Point2D(1024, 768), 32, false, 512), "Gedächtnisspiel",
-        nullptr);
-    control_ = std::make_unique<GameControl>(*engine_);
-}
-
-GameTest::~GameTest() {
-    engine_->Dispose();
-    std::filesystem::current_path(previousFolder_);
-}
 
 void GameTest::MakeSet(const std::string& set, const std::vector<std::string>& files) {
     std::filesystem::create_directories("bilder/" + set);
@@ -40,14 +20,9 @@ void GameTest::MakeSet(const std::string& set, const std::vector<std::string>& f
     }
 }
 
-void GameTest::StartGame(const std::string& set) {
-    Data().SetGameFolder("bilder//" + set);
-    control_->StartGame();
-}
-
 void GameTest::Frame() {
     ticks_ += 16;
-    ASSERT_TRUE(engine_->Step(ticks_));
+    ASSERT_TRUE(Step(ticks_));
 }
 
 void GameTest::Frames(int count) {
@@ -62,65 +37,5 @@ void GameTest::FinishTransition() {
     }
     FAIL() << "the picture change never ended";
 }
-
-void GameTest::Handle(SDL_Event event) {
-    const auto scene = engine_->CurrentScene();
-    scene->EventManager()->HandleEvent(event);
-}
-
-void GameTest::Type(const std::string& latin1) {
-    for (const unsigned char c : latin1) {
-        SDL_Event key{};
-        key.type = SDL_KEYDOWN;
-        key.key.state = SDL_PRESSED;
-        key.key.keysym.sym = static_cast<SDLKey>(c < 128 ? c : 0);
-        key.key.keysym.unicode = c;
-        Handle(key);
-    }
-}
-
-void GameTest::Enter() {
-    // Handled after the key went up again, as with fast typing: only the event names the key.
-    SDL_Event key{};
-    key.type = SDL_KEYDOWN;
-    key.key.state = SDL_PRESSED;
-    key.key.keysym.sym = SDLK_RETURN;
-    key.key.keysym.unicode = 13;
-    Handle(key);
-}
-
-void GameTest::Click(int x, int y) {
-    SDL_Event motion{};
-    motion.type = SDL_MOUSEMOTION;
-    motion.motion.x = static_cast<uint16_t>(x);
-    motion.motion.y = static_cast<uint16_t>(y);
-    Handle(motion);
-    SDL_Event up{};
-    up.type = SDL_MOUSEBUTTONUP;
-    up.button.button = SDL_BUTTON_LEFT;
-    up.button.x = static_cast<uint16_t>(x);
-    up.button.y = static_cast<uint16_t>(y);
-    Handle(up);
-}
-
-namespace {
-
-std::shared_ptr<zr2d::Node> FindBelow(const zr2d::Node& node, const std::string& name) {
-    for (const auto& child : node.Children().List()) {
-        if (child->Name() == name) return child;
-        if (auto found = FindBelow(*child, name)) return found;
-    }
-    return nullptr;
-}
-
-}  // namespace
-
-std::shared_ptr<zr2d::Node> GameTest::Find(const std::string& name) const {
-    return FindBelow(*engine_->CurrentScene()->Root(), name);
-}
-
-Pexaro* GameTest::Game() const { return dynamic_cast<Pexaro*>(engine_->CurrentScene().get()); }
-
-Menu* GameTest::CurrentMenu() const { return dynamic_cast<Menu*>(engine_->CurrentScene().get()); }
 
 }  // namespace pexaro::test

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace bench {
+
+// The pictures of the picture pipeline: a camera photo (JPEG) and a large graphic (PNG).
+// scripts/bench.sh makes full-size ones (12 and 4 megapixels) and names their folder in
+// PEXARO_BENCH_PICTURES; without it, small stand-ins are made once per process, so that a
+// smoke run stays quick.
+struct BenchPictures {
+    std::filesystem::path photo;
+    std::filesystem::path graphic;
+};
+
+const BenchPictures& Pictures();
+
+// Copies the game's sample sets (data/bilder) into the folder.
+void CopySampleSets(const std::filesystem::path& bilder);
+
+// CPU time of the calling thread, in seconds.
+double ThreadCpuSeconds();
+
+}  // namespace bench

@@ -1,0 +1,114 @@
+// Frames of the game's screens with the engine's whole main-loop step (events, animations,
+// drawing, buffer swap), at a 16 ms clock: the game during a cross-fade of two screen-sized
+// photos, and the menu showing a full highscore table.
+
+#include <benchmark/benchmark.h>
+
+#include <stdexcept>
+
+#include "BenchPictures.h"
+#include "Common/FileSystem/EncryptedFile.h"
+#include "Support/GameHarness.h"
+
+namespace {
+
+const std::string kPhotoSet = "Fotos";
+constexpr uint32_t kFrameTicks = 16;
+
+class Clock {
+  public:
+    uint32_t Next() { return ticks_ += kFrameTicks; }
+
+  private:
+    uint32_t ticks_ = 1000;
+};
+
+// Runs the timed frames and reports frames per second and the main thread's CPU time per frame
+// (the driver's rasteriser threads are not in it).
+template <typename BeforeFrame>
+void TimeFrames(benchmark::State& state, testsupport::GameHarness& game, Clock& clock,
+                BeforeFrame beforeFrame) {
+    double cpu = 0;
+    for (auto _ : state) {
+        beforeFrame();
+        const double start = bench::ThreadCpuSeconds();
+        if (!game.Step(clock.Next())) throw std::runtime_error("the main loop ended");
+        cpu += bench::ThreadCpuSeconds() - start;
+    }
+    state.SetItemsProcessed(state.iterations());
+    state.counters["fps"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["main_cpu_ms"] =
+        benchmark::Counter(cpu * 1000, benchmark::Counter::kAvgIterations);
+}
+
+// Three photos larger than the screen: each is fitted to 1024 x 768 on loading.
+void MakePhotoSet(testsupport::GameHarness& game) {
+    const auto folder = game.Path("bilder") / kPhotoSet;
+    std::filesystem::create_directories(folder);
+    for (const std::string name : {"Strand.jpg", "Wald.jpg", "Hafen.jpg"}) {
+        std::filesystem::copy_file(bench::Pictures().photo, folder / name);
+    }
+}
+
+bool InCrossFade(const testsupport::GameHarness& game) {
+    const pexaro::Pexaro* screen = game.Game();
+    return screen && !screen->IsFinished() && screen->TransitionNode()->Visible();
+}
+
+// Answers the current picture, which starts the fade to the next; after the last picture a
+// new game starts, so that every timed frame blends two pictures.
+void BeginCrossFade(testsupport::GameHarness& game, Clock& clock) {
+    for (int attempt = 0; attempt < 2 && !InCrossFade(game); ++attempt) {
+        if (!game.Game() || game.Game()->IsFinished()) {
+            game.StartGame(kPhotoSet);
+            game.Step(clock.Next());
+        }
+        game.Enter();
+    }
+    if (!InCrossFade(game)) throw std::runtime_error("no cross-fade started");
+}
+
+void Frame_CrossFade(benchmark::State& state) {
+    testsupport::GameHarness game(false);
+    MakePhotoSet(game);
+    Clock clock;
+    TimeFrames(state, game, clock, [&] {
+        if (InCrossFade(game)) return;
+        state.PauseTiming();
+        BeginCrossFade(game, clock);
+        state.ResumeTiming();
+    });
+}
+
+// A full table (ten rows) for the first sample set, which the menu shows once it is chosen.
+void WriteFullTable() {
+    std::vector<std::string> lines = {"{(Vorlatec)|Playername}", "Anna", "{(Vorlatec)|Highscore}",
+                                      "{(Vorlatec)|HighscoreGameName}Farben"};
+    const char* names[] = {"Anna",   "Björn",   "Cäcilie", "Dörte", "Emil",
+                           "Frieda", "Günther", "Hülya",   "Ida",   "Jürgen"};
+    int points = 100;
+    for (const char* name : names)
+        lines.push_back(std::string(name) + "?" + std::to_string(points -= 7));
+    common::EncryptedFile::Write(pexaro::Menu::kSaveFile, pexaro::Menu::KeyText(), lines);
+}
+
+void Frame_Menu(benchmark::State& state) {
+    testsupport::GameHarness game(false);
+    bench::CopySampleSets(game.Path("bilder"));
+    WriteFullTable();
+    Clock clock;
+    game.Control().ShowMenu();
+    game.Step(clock.Next());
+    // The first set's strip in the list (the list frame's origin is at 172, 60).
+    game.Click(512, 60 + 30 + 40 + 20);
+    if (game.Data().MenuCurrentGame() != 1) throw std::runtime_error("the set was not chosen");
+    // Until the table's fade-in is over.
+    for (int i = 0; i < 40; ++i) game.Step(clock.Next());
+    TimeFrames(state, game, clock, [] {});
+}
+
+}  // namespace
+
+BENCHMARK(Frame_CrossFade)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(Frame_Menu)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds the release benchmarks, runs them all in a virtual X display and rewrites the table in
+# docs/PERFORMANCE.md (medians of several runs; ratios only within the run).
+#
+#   bash scripts/bench.sh [runs]     # runs: repetitions per figure, default 5
+#
+# Takes about a quarter of an hour; the machine should be otherwise idle.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-5}
+
+bash scripts/install-deps.sh
+build=build/release
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPEXARO_WERROR=ON >/dev/null
+cmake --build "$build" -j "$(nproc)" --target pexaro-bench pexaro-startup startup-reference \
+  run_folder
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# The pictures of the picture pipeline, made here rather than kept in the repository: a camera
+# photo (4000 x 3000) and a large graphic (2310 x 1732), both with photo-like detail.
+mkdir -p "$work/pictures"
+echo "Making the test pictures ..."
+convert -size 4000x3000 -seed 7 plasma:fractal -blur 0x1 -quality 90 "$work/pictures/foto.jpg"
+convert -size 2310x1732 -seed 8 plasma:fractal -blur 0x1 -depth 8 "$work/pictures/grafik.png"
+# The start-up runs in a copy of the run folder, so that the player's game.dat stays untouched.
+mkdir -p "$work/run"
+cp -r "$build/run/settings.txt" "$build/run/daten" "$build/run/bilder" "$work/run/"
+
+PEXARO_BENCH_PICTURES="$work/pictures" xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
+  python3 scripts/bench_report.py --build "$build" --run-folder "$work/run" --runs "$runs" \
+  --doc docs/PERFORMANCE.md
