@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <optional>
 
 #include "Common/Exception.h"
 #include "Common/Helper.h"
@@ -46,8 +47,10 @@ bool CopyAll(int in, int out, off_t size) {
 
 // Copies the file to the first free "_tmpFilePexaro[n].<ext>" in the working folder. The copy is
 // created exclusively, so an existing file or link of that name is never written through. The
-// kernel copies the bytes (sendfile): a photo's megabytes never pass through the game.
-std::string CopyToTemporaryFile(const std::string& path) {
+// kernel copies the bytes (sendfile): a photo's megabytes never pass through the game. A source
+// that cannot be read throws; a working folder that takes no copy (read-only, full) gives no
+// name, with a warning.
+std::optional<std::string> CopyToTemporaryFile(const std::string& path) {
     const std::string extension = std::filesystem::path(path).extension().string();
     const FileDescriptor in(::open(path.c_str(), O_RDONLY));
     struct stat status {};
@@ -61,15 +64,18 @@ std::string CopyToTemporaryFile(const std::string& path) {
             ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0600));
         if (out.Get() < 0) {
             if (errno == EEXIST) continue;
-            common::Helper::Fail("Temporäre Datei " + name + " kann nicht angelegt werden");
+            MyLog::Warning("Temporäre Datei " + name + " kann nicht angelegt werden");
+            return std::nullopt;
         }
         if (!CopyAll(in.Get(), out.Get(), status.st_size)) {
             ::unlink(name.c_str());
-            common::Helper::Fail("Temporäre Datei " + name + " kann nicht geschrieben werden");
+            MyLog::Warning("Temporäre Datei " + name + " kann nicht geschrieben werden");
+            return std::nullopt;
         }
         return name;
     }
-    common::Helper::Fail("Keine freie temporäre Datei für " + path);
+    MyLog::Warning("Keine freie temporäre Datei für " + path);
+    return std::nullopt;
 }
 
 }  // namespace
@@ -123,25 +129,21 @@ std::vector<std::shared_ptr<PictureFile>> GameScene::ReadPictureFolder(
 }
 
 std::shared_ptr<zr2d::Texture> GameScene::LoadPictureTexture(const std::string& path) {
-    std::string temporary;
+    std::optional<std::string> temporary;
     try {
+        // Without a copy (read-only or full working folder) the picture is read where it is.
         temporary = CopyToTemporaryFile(path);
-    } catch (const std::exception& error) {
-        // A read-only or full working folder: the picture is read where it is.
-        MyLog::Warning(error);
-    }
-    try {
         // Camera photos are larger than the screen: shown whole, scaled down, not cropped.
         zr2d::Engine& video = GameEngine().VideoEngine();
         auto texture = video.Factory().CreateFittedTextureFromFile(
-            temporary.empty() ? path : temporary, video.VideoSettings().Resolution());
-        if (!temporary.empty()) std::filesystem::remove(temporary);
+            temporary.value_or(path), video.VideoSettings().Resolution());
+        if (temporary) std::filesystem::remove(*temporary);
         return texture;
     } catch (const std::exception& error) {
         MyLog::Warning(error);
         // The copy goes too, so that failed loads do not fill the working folder.
         std::error_code ignored;
-        if (!temporary.empty()) std::filesystem::remove(temporary, ignored);
+        if (temporary) std::filesystem::remove(*temporary, ignored);
         return nullptr;
     }
 }
