@@ -9,6 +9,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "ReferenceWindow.h"
+
 namespace {
 
 constexpr int kWidth = 1024;
@@ -18,15 +20,7 @@ constexpr int kTextureEdge = 1024;
 
 void OpenWindow() {
     setenv("SDL_VIDEODRIVER", "x11", 0);
-    if (SDL_Init(SDL_INIT_VIDEO) == -1) throw std::runtime_error(SDL_GetError());
-    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
-    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
-    if (!SDL_SetVideoMode(kWidth, kHeight, 32, SDL_OPENGL | SDL_HWACCEL | SDL_DOUBLEBUF)) {
+    if (!bench::OpenReferenceWindow(kWidth, kHeight)) {
         const std::string error = SDL_GetError();
         SDL_Quit();
         throw std::runtime_error(error);

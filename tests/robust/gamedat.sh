@@ -78,7 +78,7 @@ if [[ "$robust_case" == full-disk ]]; then
 else
   start_game
 fi
-wait_for_window
+wait_for_game_window
 wait_for_log "Menü geöffnet"
 play_first_set
 answer "Hund"

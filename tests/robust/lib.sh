@@ -3,6 +3,7 @@
 # every case makes (exit code 0, a time bound, no leftovers, nothing written outside).
 # Sourced by the case scripts, which are called as: <script> <case> <pexaro> <pexaro-gamedat> <font>
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/screen.sh"
 
 robust_case=$1
 pexaro_built=$2
@@ -96,7 +97,7 @@ start_game() {
 }
 
 window_id=""
-wait_for_window() {
+wait_for_game_window() {  # fails early when the game ends first
   for _ in $(seq $((150 * slow))); do
     window_id=$(xdotool search --name "^Ged.*chtnisspiel$" 2>/dev/null | head -n 1) || true
     [[ -n "$window_id" ]] && return 0
@@ -161,10 +162,18 @@ screenshot() {  # file
 }
 
 # "r,g,b" at x y of a fresh screenshot.
+shot="$scratch/screen.png"
 screen_pixel() {
-  screenshot "$scratch/screen.png"
-  convert "$scratch/screen.png" -format \
-    '%[fx:int(255*p{'"$1,$2"'}.r+0.5)],%[fx:int(255*p{'"$1,$2"'}.g+0.5)],%[fx:int(255*p{'"$1,$2"'}.b+0.5)]' info:
+  screenshot "$shot"
+  pixel "$1" "$2"
+}
+
+# The game shows one of the blue test pictures at x y.
+expect_blue_picture() {
+  local colour r g b
+  colour=$(screen_pixel "$1" "$2")
+  IFS=, read -r r g b <<<"$colour"
+  ((b > 150 && r < 100)) || fail "no picture in the game screen (pixel $colour)"
 }
 
 window_size() {

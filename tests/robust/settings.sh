@@ -34,16 +34,14 @@ case "$robust_case" in
 esac
 
 start_game
-wait_for_window
+wait_for_game_window
 pause 1.5
 [[ $(window_size) == "1024x768" ]] || fail "window is $(window_size), expected 1024x768"
 
 # Playable: a game starts and shows its picture (blue) in the middle of the screen.
 start_first_set
 pause 1.5
-blue=$(screen_pixel 512 300)
-IFS=, read -r r g b <<<"$blue"
-((b > 150 && r < 100)) || fail "no picture in the game screen (pixel $blue)"
+expect_blue_picture 512 300
 click 670 756   # the game's "Beenden"
 pause 1.5
 quit_from_menu

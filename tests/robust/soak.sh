@@ -15,7 +15,7 @@ for answer in Hund Katze Maus; do make_picture "$work/bilder/Tiere/$answer.png" 
 
 time_limit=$((30 * games + 60))
 start_game
-wait_for_window
+wait_for_game_window
 wait_for_log "Menü geöffnet"
 
 game_process() { pgrep -f "$scratch/bin/pexaro" | tail -n 1; }
