@@ -7,7 +7,8 @@ packages=(
   libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev libsdl-gfx1.2-dev libgl-dev libglu1-mesa-dev
   libfmt-dev libutf8proc-dev ttf-bitstream-vera
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth libgl1-mesa-dri xdotool imagemagick python3 bc procps valgrind
+  xvfb xauth x11-xkb-utils libgl1-mesa-dri xdotool imagemagick python3 bc procps valgrind
+  libsdl1.2-compat
   libassimp-dev assimp-testmodels
   desktop-file-utils appstream dpkg-dev librsvg2-bin
   clang-14 libclang-rt-14-dev

@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <exception>
 
 #include "Common/Exception.h"
@@ -52,6 +53,10 @@ Engine::Engine(const zr2d::VideoSettings& settings, const std::string& title)
 }
 
 void Engine::OpenWindow(const std::string& title) {
+    // The classic SDL 1.2 opens the window wherever the window system puts it (the top left corner
+    // without a window manager), sdl12-compat centres it: centred on both. A position the player
+    // set (SDL_VIDEO_WINDOW_POS) still wins.
+    setenv("SDL_VIDEO_CENTERED", "1", 0);
     if (SDL_Init(SDL_INIT_VIDEO) == -1) {
         common::Helper::Fail(std::string("Can't initialize SDL:\n") + SDL_GetError());
     }

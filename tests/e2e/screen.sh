@@ -1,5 +1,51 @@
-# Helpers for the end-to-end scripts, which read the virtual screen. Sourced; expects $shot to
-# name the screenshot file.
+# Helpers for the scripts that drive a program through its window in the virtual screen. Sourced;
+# expects $shot to name the screenshot file.
+# Positions are relative to the window: SDL libraries place it differently (the classic SDL 1.2 at
+# the top left of the screen, sdl12-compat centred), so every click and pixel goes through here.
+
+# xdotool reads the text it types in the locale's encoding, and the scripts' texts are UTF-8.
+export LC_ALL=C.UTF-8
+
+window_id=""
+
+find_window() {  # title; sets window_id if there is such a window
+  local found
+  found=$(xdotool search --name "$1" 2>/dev/null) || true
+  window_id=${found%%$'\n'*}
+  [[ -n "$window_id" ]]
+}
+
+wait_for_window() {  # title; a sanitizer build on a busy machine can take long to open
+  for _ in $(seq 600); do
+    find_window "$1" && return 0
+    sleep 0.1
+  done
+  echo "FAIL: no window \"$1\""
+  exit 1
+}
+
+# A test that names the SDL to run on (EXPECT_SDL: the folder of the library) checks that the
+# program loaded that one, so that a library path that does not take cannot pass unnoticed.
+expect_sdl() {  # pid
+  [[ -n "${EXPECT_SDL:-}" ]] || return 0
+  local maps
+  maps=$(cat "/proc/$1/maps")
+  [[ "$maps" == *"${EXPECT_SDL}libSDL-1.2"* ]] || { echo "FAIL: the SDL in $EXPECT_SDL is not loaded"; exit 1; }
+}
+
+point_at() {  # x y
+  xdotool mousemove --window "$window_id" "$1" "$2"
+}
+
+click_at() {  # x y
+  point_at "$1" "$2"
+  xdotool click 1
+}
+
+# A screenshot of the window alone.
+take_shot() {  # [file]
+  import -window "$window_id" "${1:-$shot}"
+}
 
 pixel() {  # prints "r,g,b" of the screenshot at x y
   convert "$shot" -format '%[fx:int(255*p{'"$1,$2"'}.r+0.5)],%[fx:int(255*p{'"$1,$2"'}.g+0.5)],%[fx:int(255*p{'"$1,$2"'}.b+0.5)]' info:
@@ -14,16 +60,20 @@ expect_pixel() {  # x y expected description
   fi
 }
 
-wait_for_window() {  # title; a sanitizer build on a busy machine can take long to open
-  for _ in $(seq 600); do
-    xdotool search --name "$1" >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  echo "FAIL: no window \"$1\""
-  exit 1
-}
-
 expect_menu() {  # the game's menu is drawn: its backdrop and the frame of the list of sets
   expect_pixel 900 300 "15,25,40" "the menu's backdrop"
   expect_pixel 512 385 "35,48,63" "the frame of the list of sets"
+}
+
+# Whether the program was built with the address sanitizer. The output is read whole before it is
+# searched: a reader that stops at the first match could kill ldd, and pipefail would count that.
+is_sanitizer_build() {  # executable
+  local libraries
+  libraries=$(ldd "$1")
+  [[ "$libraries" == *libasan* ]]
+}
+
+# A German keyboard, so that umlauts are typed on their own keys as a German player types them.
+use_german_keyboard() {
+  setxkbmap -layout de || { echo "FAIL: no German keyboard layout"; exit 1; }
 }

@@ -5,34 +5,37 @@
 set -euo pipefail
 demo=$1
 shot=$(mktemp --suffix=.png)
-trap 'rm -f "$shot"' EXIT
+pid=""
+trap '[[ -z "$pid" ]] || kill "$pid" 2>/dev/null; rm -f "$shot"' EXIT
 
 source "$(dirname "$0")/screen.sh"
 
 "$demo" &
 pid=$!
 wait_for_window "ZudeRezede2D widget demo"
+expect_sdl "$pid"
 sleep 0.5
-xdotool mousemove 300 400
+point_at 300 400
 sleep 0.3
-import -window root "$shot"
+take_shot
 expect_pixel 452 77 "110,70,30" "the empty area"
 expect_pixel 62 305 "70,70,90" "the third choice, unchecked"
 
-xdotool mousemove 500 100
+point_at 500 100
 sleep 0.3
-import -window root "$shot"
+take_shot
 expect_pixel 452 77 "150,150,60" "the empty area under the pointer"
 
-xdotool mousemove 65 310 click 1
+click_at 65 310
 sleep 0.3
-import -window root "$shot"
+take_shot
 expect_pixel 62 305 "40,150,60" "the third choice after its click"
 expect_pixel 62 245 "70,70,90" "the first choice after another was chosen"
 
 kill -TERM "$pid"
 status=0
 wait "$pid" || status=$?
+pid=""
 if [[ $status -ne 0 ]]; then
   echo "FAIL: the demo exited with $status"
   exit 1

@@ -26,7 +26,7 @@ source "$(dirname "$0")/../e2e/screen.sh"
 
 # The sanitizer build draws far slower.
 slow=1
-if ldd "$prefix/libexec/pexaro/pexaro" | grep -q libasan; then slow=4; fi
+if is_sanitizer_build "$prefix/libexec/pexaro/pexaro"; then slow=4; fi
 pause() { sleep "$(echo "$1 * $slow" | bc -l)"; }
 
 # --help, --version and anything else, without a game folder being made.
@@ -49,13 +49,13 @@ start() {
   pid=$!
   wait_for_window "^Ged.*chtnisspiel$"
   pause 2
-  import -window root "$shot"
+  take_shot
   expect_menu
 }
 
 # Ends the game with the menu's "Beenden"; it must end with exit code 0.
 quit() {
-  xdotool mousemove 772 552 click 1
+  click_at 772 552
   for _ in $(seq 60); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 1
@@ -68,9 +68,9 @@ quit() {
 
 # Plays the first set, whose one picture shows <answer>, until its total is in <folder>/game.dat.
 play_first_set() {  # answer folder
-  xdotool mousemove 512 150 click 1
+  click_at 512 150
   pause 0.5
-  xdotool mousemove 772 478 click 1
+  click_at 772 478
   pause 2
   xdotool type --delay 60 "$1"
   xdotool key Return

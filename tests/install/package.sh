@@ -48,10 +48,10 @@ for library in $(readelf -d "$work/content/usr/libexec/pexaro/pexaro" | sed -n '
 done
 names() { tr '|' '\n' <<<"$1" | sed 's/([^)]*)//; s/ //g'; }
 while IFS= read -r owner; do
-  names "${depends//,/|}" | grep -qxF "$owner" || fail "$owner is not among the dependencies"
+  grep -qxF "$owner" <<<"$(names "${depends//,/|}")" || fail "$owner is not among the dependencies"
 done <<<"$owners"
 while IFS= read -r group; do
-  names "$group" | grep -qxF -f - <(echo "$owners") || fail "the dependency $group is linked by nothing"
+  grep -qxF -f <(names "$group") <<<"$owners" || fail "the dependency $group is linked by nothing"
 done < <(tr ',' '\n' <<<"$depends")
 
 apt_get install -y -qq "$deb" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get install"; }
@@ -70,12 +70,12 @@ shot="$work/screen.png"
 source "$(dirname "$0")/../e2e/screen.sh"
 wait_for_window "^Ged.*chtnisspiel$"
 sleep 2
-import -window root "$shot"
+take_shot
 expect_menu
 for set in Farben Flaggen Formen Uhrzeiten Würfel; do
   [[ -d "$home/.local/share/pexaro/bilder/$set" ]] || fail "the sample set $set is missing"
 done
-xdotool mousemove 772 552 click 1  # the menu's "Beenden"
+click_at 772 552  # the menu's "Beenden"
 for _ in $(seq 60); do
   kill -0 "$pid" 2>/dev/null || break
   sleep 1

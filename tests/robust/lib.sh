@@ -42,7 +42,7 @@ fail() {
 
 # The sanitizer build is several times slower.
 slow=1
-if ldd "$pexaro_built" | grep -q libasan; then slow=4; fi
+if is_sanitizer_build "$pexaro_built"; then slow=4; fi
 pause() { sleep "$(echo "$1 * $slow" | bc -l)"; }
 
 mkdir -p "$work/daten/font/vera" "$work/bilder" "$sandbox/home" "$scratch/bin"
@@ -74,6 +74,7 @@ start_display() {
   done
   [[ -s "$scratch/display" ]] || fail "the virtual display did not start"
   export DISPLAY=":$(head -n 1 "$scratch/display")"
+  use_german_keyboard
 }
 
 time_limit=60   # seconds the game may run, times the slowness of the build
@@ -96,11 +97,14 @@ start_game() {
   game_pid=$!
 }
 
-window_id=""
+game_process() { pgrep -xf "$scratch/bin/pexaro"; }
+
 wait_for_game_window() {  # fails early when the game ends first
   for _ in $(seq $((150 * slow))); do
-    window_id=$(xdotool search --name "^Ged.*chtnisspiel$" 2>/dev/null | head -n 1) || true
-    [[ -n "$window_id" ]] && return 0
+    if find_window "^Ged.*chtnisspiel$"; then
+      expect_sdl "$(game_process)"
+      return 0
+    fi
     kill -0 "$game_pid" 2>/dev/null || fail "the game ended before it showed its window"
     sleep 0.2
   done
@@ -130,8 +134,8 @@ wait_for_log() {  # extended regular expression [count]
   fail "no log line matching: $1"
 }
 
-click() {  # x y
-  xdotool mousemove "$1" "$2" click 1
+click() {  # x y in the window
+  click_at "$1" "$2"
   pause 0.4
 }
 
@@ -157,14 +161,10 @@ expect_tidy() {
   if compgen -G "$work/_tmpFilePexaro*" >/dev/null; then fail "temporary copies left behind"; fi
 }
 
-screenshot() {  # file
-  import -window root "$1"
-}
-
-# "r,g,b" at x y of a fresh screenshot.
+# "r,g,b" at x y of a fresh screenshot of the window.
 shot="$scratch/screen.png"
 screen_pixel() {
-  screenshot "$shot"
+  take_shot
   pixel "$1" "$2"
 }
 

@@ -18,7 +18,6 @@ start_game
 wait_for_game_window
 wait_for_log "Menü geöffnet"
 
-game_process() { pgrep -f "$scratch/bin/pexaro" | tail -n 1; }
 resident_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$(game_process)/status"; }
 
 textures=()
