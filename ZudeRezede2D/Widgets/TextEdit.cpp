@@ -53,19 +53,13 @@ TextEdit::TextEdit(zr2d::Frame& frame, Parts parts, const common::Rect& rect)
     : Control(parts.text->Name(), frame, WidgetType::TextEdit, rect, true, -1),
       textNode_(std::move(parts.text)),
       cursorNode_(std::move(parts.cursor)),
-      cursorFade_(NodeFadeTransparent::Create(frame.Scene(), cursorNode_, 0, 22, 22, false)),
-      cursorLink_(std::make_shared<CursorLink>(CursorLink{this})) {
-    cursorFade_->Finished().Add(
-        common::Bind<std::shared_ptr<Node>>(cursorLink_, &CursorLink::FadeFinished));
+      cursorFade_(NodeFadeTransparent::Create(frame.Scene(), cursorNode_, 0, 22, 22, false)) {
     AddChild(textNode_);
     AddChild(cursorNode_);
     ActiveChanged().Add(common::Bind<>(this, &TextEdit::OnActiveChanged));
 }
 
-TextEdit::~TextEdit() {
-    cursorLink_->edit = nullptr;
-    cursorFade_->Stop();
-}
+TextEdit::~TextEdit() { cursorFade_->Stop(); }
 
 bool TextEdit::AcceptText(const std::string&) const { return true; }
 
@@ -125,7 +119,17 @@ void TextEdit::BlinkCursor() {
     }
 }
 
+void TextEdit::CursorFadeFinished(std::shared_ptr<Node>) { BlinkCursor(); }
+
 void TextEdit::OnActiveChanged() {
+    if (!followsCursorFade_) {
+        // Weakly: the running fade belongs to the scene's animation manager and may outlive
+        // the field.
+        cursorFade_->Finished().Add(common::Bind<std::shared_ptr<Node>>(
+            std::weak_ptr<TextEdit>(std::static_pointer_cast<TextEdit>(shared_from_this())),
+            &TextEdit::CursorFadeFinished));
+        followsCursorFade_ = true;
+    }
     BlinkCursor();
     if (IsActive()) PlaceCursor();
 }
