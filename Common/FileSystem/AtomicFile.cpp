@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "../Exception.h"
-#include "FileDescriptor.h"
+#include "../UniqueResource.h"
 
 namespace common {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "../Helper.h"
 #include "../MyLog.h"
-#include "FileDescriptor.h"
+#include "../UniqueResource.h"
 
 namespace common {
 namespace {
