@@ -1,40 +1,18 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
-#include <utf8proc.h>
 
 #include <memory>
 
 #include "Common/Exception.h"
 #include "Common/Helper.h"
 #include "Common/MyLog.h"
+#include "Common/Utf8.h"
 #include "Engine.h"
 #include "Factory.h"
 #include "SdlResources.h"
 
 namespace zr2d {
 namespace {
-
-// The text's characters as UTF-8 pieces; a byte that starts no valid sequence stands for
-// itself as U+FFFD, so that odd input still renders as something.
-std::vector<std::string> SplitCharacters(const std::string& text) {
-    std::vector<std::string> characters;
-    const auto* bytes = reinterpret_cast<const utf8proc_uint8_t*>(text.data());
-    utf8proc_ssize_t at = 0;
-    const auto length = static_cast<utf8proc_ssize_t>(text.size());
-    while (at < length) {
-        utf8proc_int32_t codePoint = 0;
-        utf8proc_ssize_t used = utf8proc_iterate(bytes + at, length - at, &codePoint);
-        if (used <= 0) {
-            codePoint = 0xFFFD;
-            used = 1;
-        }
-        utf8proc_uint8_t encoded[4];
-        const auto size = utf8proc_encode_char(codePoint, encoded);
-        characters.emplace_back(reinterpret_cast<const char*>(encoded), static_cast<size_t>(size));
-        at += used;
-    }
-    return characters;
-}
 
 FontHandle OpenFont(const std::string& file, uint32_t size) {
     const std::string name = common::Helper::ToStringz(file);
@@ -54,7 +32,7 @@ std::vector<std::shared_ptr<Surfaces>> Factory::CreateGlyphSurfaces(
     if (!font) throw common::ArgumentException("font is null");
     std::vector<std::shared_ptr<Surfaces>> glyphs;
     FontHandle handle;
-    for (const std::string& character : SplitCharacters(text)) {
+    for (const std::string& character : common::Utf8::Characters(text)) {
         const std::string key = "[genericFont|" + font->FontId() + "|" + character;
         auto glyph = engine_->SurfaceManager().Get(key);
         if (!glyph) {

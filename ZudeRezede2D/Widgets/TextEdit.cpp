@@ -1,7 +1,6 @@
 #include "TextEdit.h"
 
-#include <utf8proc.h>
-
+#include "Common/Utf8.h"
 #include "Frame.h"
 #include "ZudeRezede2D/Input/Keys.h"
 #include "ZudeRezede2D/Scene/Scene.h"
@@ -15,22 +14,6 @@ namespace {
 bool Held(std::span<const uint8_t> keys, Keys key) {
     const auto index = static_cast<size_t>(key);
     return index < keys.size() && keys[index] != 0;
-}
-
-// The text without its last character; a byte that starts no valid sequence counts as one
-// character, as it does when the text is drawn.
-std::string WithoutLastCharacter(const std::string& text) {
-    const auto* bytes = reinterpret_cast<const utf8proc_uint8_t*>(text.data());
-    const auto length = static_cast<utf8proc_ssize_t>(text.size());
-    utf8proc_ssize_t at = 0;
-    utf8proc_ssize_t last = 0;
-    while (at < length) {
-        utf8proc_int32_t codePoint = 0;
-        const utf8proc_ssize_t used = utf8proc_iterate(bytes + at, length - at, &codePoint);
-        last = at;
-        at += used > 0 ? used : 1;
-    }
-    return text.substr(0, static_cast<size_t>(last));
 }
 
 }  // namespace
@@ -87,7 +70,7 @@ void TextEdit::HandleKey(std::span<const uint8_t> keys) {
     // one frame is already up in the state when its press is handled.
     const Keys key = events.LastKey();
     if (Held(keys, Keys::Backspace) || key == Keys::Backspace) {
-        textNode_->SetText(Text().size() > 1 ? WithoutLastCharacter(Text()) : "");
+        textNode_->SetText(Text().size() > 1 ? common::Utf8::WithoutLastCharacter(Text()) : "");
         textChanged_.Raise();
     } else if (Held(keys, Keys::Return) || key == Keys::Return) {
         enterPressed_.Raise();
