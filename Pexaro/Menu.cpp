@@ -156,27 +156,34 @@ void Menu::RefreshGames() {
         if (i < (page - 1) * kSetsPerPage || i >= page * kSetsPerPage) continue;
         const bool selected = Data().MenuCurrentGame() - 1 == i;
         if (selected) selectedOnPage_ = true;
-        gameList_->AddGroupNodeCheckbox(SetButton(j++, gameFolders_[static_cast<size_t>(i)]),
-                                        static_cast<uint16_t>(i + 1), selected);
+        const SetButtonSide side = j % 2 == 0 ? SetButtonSide::Left : SetButtonSide::Right;
+        WithSetButtonLook(side, [&] {
+            gameList_->AddGroupNodeCheckbox(
+                SetButton(j, side, gameFolders_[static_cast<size_t>(i)]),
+                static_cast<uint16_t>(i + 1), selected);
+        });
+        ++j;
     }
     gameList_->HideOverflow();
 }
 
-std::shared_ptr<zr2d::Node> Menu::SetButton(int32_t j, const std::filesystem::path& folder) {
+std::shared_ptr<zr2d::Node> Menu::SetButton(int32_t j, SetButtonSide side,
+                                            const std::filesystem::path& folder) {
     const std::string setName = folder.stem().string();
-    const std::string side = j % 2 == 0 ? "left_" : "right_";
+    const std::string sideName = side == SetButtonSide::Left ? "left_" : "right_";
     auto button =
-        NodeFactory().CreateEmptyNode("MM_selectGame_" + side + setName,
+        NodeFactory().CreateEmptyNode("MM_selectGame_" + sideName + setName,
                                       Point3D(0, 64.0f * j + 40, 0), Point3D(kListWidth, 40, 0));
     auto label = Text(setName + "_name", Point3D(0, 0, 0), Data().SmallFont(), setName);
     const Point3D size = label->Size();
     label->SetPosition(Point3D(Whole((kListWidth - size.X()) / 2), Whole((40 - size.Y()) / 2), 0));
     button->AddChild(label);
-    AddThumbnail(*button, j, folder);
+    AddThumbnail(*button, side, folder);
     return button;
 }
 
-void Menu::AddThumbnail(zr2d::Node& button, int32_t j, const std::filesystem::path& folder) {
+void Menu::AddThumbnail(zr2d::Node& button, SetButtonSide side,
+                        const std::filesystem::path& folder) {
     std::vector<std::string> pictures;
     try {
         for (const auto& name : FolderListing::Files(folder)) {
@@ -199,7 +206,7 @@ void Menu::AddThumbnail(zr2d::Node& button, int32_t j, const std::filesystem::pa
     const Point2D fitted = texture->Size().FitInto(Point2D(120, 120));
     const float scale = fitted.X() / texture->Size().X();
     thumbnail->SetScale(Point3D(scale, scale, 1));
-    const float column = j % 2 == 0 ? 0 : kListWidth - 120;
+    const float column = side == SetButtonSide::Left ? 0 : kListWidth - 120;
     thumbnail->SetPosition(
         Point3D(Whole(column + (120 - fitted.X()) / 2), Whole((40 - fitted.Y()) / 2), 0.5f));
     button.AddChild(thumbnail);

@@ -45,8 +45,9 @@ class Menu : public GameScene {
     void BuildGameMenu(const common::Point2D& screen);
     void BuildMainMenu();
     void BuildHighscorePanels();
-    std::shared_ptr<zr2d::Node> SetButton(int32_t j, const std::filesystem::path& folder);
-    void AddThumbnail(zr2d::Node& button, int32_t j, const std::filesystem::path& folder);
+    std::shared_ptr<zr2d::Node> SetButton(int32_t j, SetButtonSide side,
+                                          const std::filesystem::path& folder);
+    void AddThumbnail(zr2d::Node& button, SetButtonSide side, const std::filesystem::path& folder);
     void ReleaseThumbnails();
     bool EnterPendingScore();
     void ShowHighscores(const common::Highscores* table);
