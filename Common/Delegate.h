@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <typeinfo>
 
 namespace common {
@@ -22,6 +23,13 @@ class Delegate {
         : binding_(std::make_shared<const MethodBinding<Target, Method>>(target.get(), method,
                                                                          target)) {}
 
+    // Does nothing once the target is gone; equal to the delegate made from the plain pointer
+    // while the target lives.
+    template <typename Target, typename Method>
+    Delegate(const std::weak_ptr<Target>& target, Method method)
+        : binding_(std::make_shared<const MethodBinding<Target, Method>>(
+              target.lock().get(), method, nullptr, target)) {}
+
     void operator()(Args... args) const { binding_->Call(args...); }
 
     friend bool operator==(const Delegate& a, const Delegate& b) {
@@ -37,9 +45,17 @@ class Delegate {
 
     template <typename Target, typename Method>
     struct MethodBinding final : Binding {
-        MethodBinding(Target* t, Method m, std::shared_ptr<Target> owner)
-            : target(t), method(m), keepAlive(std::move(owner)) {}
-        void Call(Args... args) const override { (target->*method)(args...); }
+        MethodBinding(Target* t, Method m, std::shared_ptr<Target> owner,
+                      std::optional<std::weak_ptr<Target>> watch = std::nullopt)
+            : target(t), method(m), keepAlive(std::move(owner)), watched(std::move(watch)) {}
+        void Call(Args... args) const override {
+            if (!watched) {
+                (target->*method)(args...);
+            } else if (const auto alive = watched->lock()) {
+                // Held for the call: the target cannot go while its own method runs.
+                (alive.get()->*method)(args...);
+            }
+        }
         bool SameAs(const Binding& other) const override {
             const auto* o = dynamic_cast<const MethodBinding*>(&other);
             return o != nullptr && o->target == target && o->method == method;
@@ -47,6 +63,7 @@ class Delegate {
         Target* target;
         Method method;
         std::shared_ptr<Target> keepAlive;
+        std::optional<std::weak_ptr<Target>> watched;
     };
 
     // Shared so that a copy taken for a call survives the handler removing itself.
@@ -61,6 +78,11 @@ Delegate<Args...> Bind(Target* target, Method method) {
 
 template <typename... Args, typename Target, typename Method>
 Delegate<Args...> Bind(const std::shared_ptr<Target>& target, Method method) {
+    return Delegate<Args...>(target, method);
+}
+
+template <typename... Args, typename Target, typename Method>
+Delegate<Args...> Bind(const std::weak_ptr<Target>& target, Method method) {
     return Delegate<Args...>(target, method);
 }
 

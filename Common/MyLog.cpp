@@ -27,6 +27,19 @@ std::chrono::milliseconds UtcTimeOfDay() {
     return now - floor<days>(now);
 }
 
+// The causes nested in error, outermost first. A wrapper that kept its cause's text would only
+// repeat the line above, so that line is written once.
+void WarnCauses(const std::exception& error) {
+    try {
+        std::rethrow_if_nested(error);
+    } catch (const std::exception& cause) {
+        if (std::string_view(cause.what()) != error.what()) MyLog::Warning(cause.what());
+        WarnCauses(cause);
+    } catch (...) {
+        // A cause that is no std::exception has no text to write.
+    }
+}
+
 }  // namespace
 
 void MyLog::SetShowLog(bool on) {
@@ -45,7 +58,10 @@ void MyLog::Info(std::string_view message) {
 
 void MyLog::Warning(std::string_view message) { Write("Warn  ", "Warning", message); }
 
-void MyLog::Warning(const std::exception& error) { Warning(std::string_view(error.what())); }
+void MyLog::Warning(const std::exception& error) {
+    Warning(std::string_view(error.what()));
+    WarnCauses(error);
+}
 
 void MyLog::SetOutput(std::ostream* out) {
     std::lock_guard lock(State().mutex);

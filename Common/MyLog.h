@@ -20,6 +20,7 @@ class MyLog {
 
     static void Info(std::string_view message);
     static void Warning(std::string_view message);
+    // The error's text, then the text of each cause nested in it (std::throw_with_nested).
     static void Warning(const std::exception& error);
 
     // Test hooks: nullptr / an empty clock restore standard error and the system clock.

@@ -1,15 +1,9 @@
 #include "GameScene.h"
 
-#include <fcntl.h>
-#include <sys/sendfile.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <optional>
 
 #include "Common/Exception.h"
-#include "Common/Helper.h"
+#include "Common/FileSystem/TemporaryCopy.h"
 #include "Common/MyLog.h"
 #include "FolderListing.h"
 
@@ -17,68 +11,6 @@ namespace pexaro {
 
 using common::MyLog;
 using common::Point3D;
-
-namespace {
-
-// Closes the file when it goes out of scope.
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int Get() const { return fd_; }
-
-  private:
-    int fd_;
-};
-
-// All size bytes from in (from its start) to out.
-bool CopyAll(int in, int out, off_t size) {
-    off_t offset = 0;
-    while (offset < size) {
-        const ssize_t sent = ::sendfile(out, in, &offset, static_cast<size_t>(size - offset));
-        if (sent <= 0) return false;
-    }
-    return true;
-}
-
-// Copies the file to the first free "_tmpFilePexaro[n].<ext>" in the working folder. The copy is
-// created exclusively, so an existing file or link of that name is never written through. The
-// kernel copies the bytes (sendfile): a photo's megabytes never pass through the game. A source
-// that cannot be read throws; a working folder that takes no copy (read-only, full) gives no
-// name, with a warning.
-std::optional<std::string> CopyToTemporaryFile(const std::string& path) {
-    const std::string extension = std::filesystem::path(path).extension().string();
-    const FileDescriptor in(::open(path.c_str(), O_RDONLY));
-    struct stat status {};
-    if (in.Get() < 0 || ::fstat(in.Get(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        common::Helper::Fail("Datei " + path + " kann nicht gelesen werden");
-    }
-    for (int n = -1; n < 10000; ++n) {
-        const std::string name =
-            "_tmpFilePexaro" + (n < 0 ? std::string() : std::to_string(n)) + extension;
-        const FileDescriptor out(
-            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0600));
-        if (out.Get() < 0) {
-            if (errno == EEXIST) continue;
-            MyLog::Warning("Temporäre Datei " + name + " kann nicht angelegt werden");
-            return std::nullopt;
-        }
-        if (!CopyAll(in.Get(), out.Get(), status.st_size)) {
-            ::unlink(name.c_str());
-            MyLog::Warning("Temporäre Datei " + name + " kann nicht geschrieben werden");
-            return std::nullopt;
-        }
-        return name;
-    }
-    MyLog::Warning("Keine freie temporäre Datei für " + path);
-    return std::nullopt;
-}
-
-}  // namespace
 
 GameScene::GameScene(const std::string& sceneName, zr2d::GameEngine& engine, GameData& data,
                      GameControl& control)
@@ -132,7 +64,7 @@ std::shared_ptr<zr2d::Texture> GameScene::LoadPictureTexture(const std::string& 
     std::optional<std::string> temporary;
     try {
         // Without a copy (read-only or full working folder) the picture is read where it is.
-        temporary = CopyToTemporaryFile(path);
+        temporary = common::TemporaryCopy::Create(path, "_tmpFilePexaro");
         // Camera photos are larger than the screen: shown whole, scaled down, not cropped.
         zr2d::Engine& video = GameEngine().VideoEngine();
         auto texture = video.Factory().CreateFittedTextureFromFile(

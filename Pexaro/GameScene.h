@@ -1,12 +1,15 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "GameData.h"
 #include "PictureFile.h"
+#include "SetButtonSide.h"
 #include "ZudeRezede2D/GameEngine.h"
 #include "ZudeRezede2D/Helper/NodeFadeTransparent.h"
 #include "ZudeRezede2D/Widgets/Control.h"
@@ -63,6 +66,9 @@ class GameScene : public zr2d::Scene {
     std::shared_ptr<zr2d::Texture> LoadPictureTexture(const std::string& path);
 
   protected:
+    // The group check boxes made while build runs are set buttons with their thumbnail on the
+    // given side, and get the set-button look.
+    void WithSetButtonLook(SetButtonSide side, const std::function<void()>& build);
     // A text node of this scene, not yet attached.
     std::shared_ptr<zr2d::TextNode> Text(const std::string& name, const common::Point3D& position,
                                          const std::shared_ptr<zr2d::Font>& font,
@@ -74,9 +80,13 @@ class GameScene : public zr2d::Scene {
                                          const common::Color& bottom);
     std::shared_ptr<zr2d::Node> BoxPanel(const std::string& name, const common::Point3D& size,
                                          const common::Color& colour, bool inner, float margin);
+    std::shared_ptr<zr2d::Node> SetButtonLook(const std::string& name, zr2d::WidgetNodeType part,
+                                              const common::Point3D& size, SetButtonSide side);
 
     GameData& data_;
     GameControl& control_;
+    // Set while a set button is built.
+    std::optional<SetButtonSide> setButtonSide_;
 };
 
 }  // namespace pexaro

@@ -1,5 +1,3 @@
-#include <string_view>
-
 #include "GameScene.h"
 #include "ZudeRezede2D/Scene/NodeHelper.h"
 #include "ZudeRezede2D/Video/Data/SingleVertices.h"
@@ -17,8 +15,6 @@ struct PartColours {
     Color top;
     Color bottom;
 };
-
-constexpr std::string_view kSetButtonPrefix = "MM_selectGame_";
 
 Color WithAlpha(Color colour, int32_t delta) {
     colour.AddAlpha(delta);
@@ -59,13 +55,6 @@ std::string PartSuffix(WidgetNodeType part) {
     }
 }
 
-// The control's own name: its node name without the "ctrl_" every control gets.
-std::string_view OwnName(const zr2d::Control& control) {
-    std::string_view name = control.Name();
-    if (name.starts_with("ctrl_")) name.remove_prefix(5);
-    return name;
-}
-
 }  // namespace
 
 zr2d::NodeCreator GameScene::WidgetLook() {
@@ -98,28 +87,41 @@ std::shared_ptr<zr2d::Node> GameScene::CreateWidgetNode(WidgetType type, WidgetN
             const PartColours colours = CheckColours(part);
             return Gradient(name, Point3D(0, 0, 0), size, colours.top, colours.bottom);
         }
-        case WidgetType::GroupCheckbox: {
-            const std::string_view own = OwnName(control);
-            if (!own.starts_with(kSetButtonPrefix)) return buttonLook(0, 32);
-            // Set buttons fade away from their thumbnail: left ones to the right, right ones
-            // to the left.
-            const PartColours colours = ButtonColours(part, 24);
-            const bool left = own.substr(kSetButtonPrefix.size()).starts_with("left");
-            const Color near = colours.top;
-            const Color far(near.R(), near.G(), near.B(), near.A() / 4);
-            auto vertices = std::make_shared<zr2d::SingleVertices>(4);
-            vertices->SetVertex(0, Point3D(0, 0, 0), left ? near : far)
-                .SetVertex(1, Point3D(0, size.Y(), 0), left ? near : far)
-                .SetVertex(2, Point3D(size.X(), size.Y(), 0), left ? far : near)
-                .SetVertex(3, Point3D(size.X(), 0, 0), left ? far : near);
-            return NodeFactory().CreateSimpleFormNode(name, Point3D(0, 0, 0),
-                                                      zr2d::BasicShapeType::Quads, vertices);
-        }
+        case WidgetType::GroupCheckbox:
+            if (!setButtonSide_) return buttonLook(0, 32);
+            return SetButtonLook(name, part, size, *setButtonSide_);
         case WidgetType::TextEdit:
             return buttonLook(3, 32);
         default:
             return nullptr;
     }
+}
+
+void GameScene::WithSetButtonLook(SetButtonSide side, const std::function<void()>& build) {
+    setButtonSide_ = side;
+    try {
+        build();
+    } catch (...) {
+        setButtonSide_.reset();
+        throw;
+    }
+    setButtonSide_.reset();
+}
+
+// Set buttons fade away from their thumbnail: left ones to the right, right ones to the left.
+std::shared_ptr<zr2d::Node> GameScene::SetButtonLook(const std::string& name, WidgetNodeType part,
+                                                     const Point3D& size, SetButtonSide side) {
+    const PartColours colours = ButtonColours(part, 24);
+    const bool left = side == SetButtonSide::Left;
+    const Color near = colours.top;
+    const Color far(near.R(), near.G(), near.B(), near.A() / 4);
+    auto vertices = std::make_shared<zr2d::SingleVertices>(4);
+    vertices->SetVertex(0, Point3D(0, 0, 0), left ? near : far)
+        .SetVertex(1, Point3D(0, size.Y(), 0), left ? near : far)
+        .SetVertex(2, Point3D(size.X(), size.Y(), 0), left ? far : near)
+        .SetVertex(3, Point3D(size.X(), 0, 0), left ? far : near);
+    return NodeFactory().CreateSimpleFormNode(name, Point3D(0, 0, 0), zr2d::BasicShapeType::Quads,
+                                              vertices);
 }
 
 std::shared_ptr<zr2d::Node> GameScene::Gradient(const std::string& name, const Point3D& position,

@@ -1,8 +1,5 @@
 #include "Menu.h"
 
-#include <algorithm>
-
-#include "Common/FileSystem/EncryptedFile.h"
 #include "Common/MyLog.h"
 #include "Common/RandomNumber.h"
 #include "FolderListing.h"
@@ -38,7 +35,7 @@ std::shared_ptr<Menu> Menu::Create(zr2d::GameEngine& engine, GameData& data, Gam
 }
 
 Menu::Menu(zr2d::GameEngine& engine, GameData& data, GameControl& control)
-    : GameScene("Hauptmenu", engine, data, control), storedPlayerName_(data.PlayerName()) {}
+    : GameScene("Hauptmenu", engine, data, control), highscores_(kSaveFile, data.PlayerName()) {}
 
 void Menu::Build() {
     try {
@@ -53,10 +50,11 @@ void Menu::Build() {
         BuildMainMenu();
         BuildHighscorePanels();
         RefreshGames();
-        LoadHighscores();
+        highscores_.Load();
         EnterPendingScore();
-        if (!storedPlayerName_.empty()) {
-            nameEdit_->SetText(Data().PlayerName().empty() ? storedPlayerName_
+        const std::string& storedPlayerName = highscores_.StoredPlayerName();
+        if (!storedPlayerName.empty()) {
+            nameEdit_->SetText(Data().PlayerName().empty() ? storedPlayerName
                                                            : Data().PlayerName());
         }
         if (selectedOnPage_) OnGameSelected(gameList_->Selected());
@@ -158,27 +156,34 @@ void Menu::RefreshGames() {
         if (i < (page - 1) * kSetsPerPage || i >= page * kSetsPerPage) continue;
         const bool selected = Data().MenuCurrentGame() - 1 == i;
         if (selected) selectedOnPage_ = true;
-        gameList_->AddGroupNodeCheckbox(SetButton(j++, gameFolders_[static_cast<size_t>(i)]),
-                                        static_cast<uint16_t>(i + 1), selected);
+        const SetButtonSide side = j % 2 == 0 ? SetButtonSide::Left : SetButtonSide::Right;
+        WithSetButtonLook(side, [&] {
+            gameList_->AddGroupNodeCheckbox(
+                SetButton(j, side, gameFolders_[static_cast<size_t>(i)]),
+                static_cast<uint16_t>(i + 1), selected);
+        });
+        ++j;
     }
     gameList_->HideOverflow();
 }
 
-std::shared_ptr<zr2d::Node> Menu::SetButton(int32_t j, const std::filesystem::path& folder) {
+std::shared_ptr<zr2d::Node> Menu::SetButton(int32_t j, SetButtonSide side,
+                                            const std::filesystem::path& folder) {
     const std::string setName = folder.stem().string();
-    const std::string side = j % 2 == 0 ? "left_" : "right_";
+    const std::string sideName = side == SetButtonSide::Left ? "left_" : "right_";
     auto button =
-        NodeFactory().CreateEmptyNode("MM_selectGame_" + side + setName,
+        NodeFactory().CreateEmptyNode("MM_selectGame_" + sideName + setName,
                                       Point3D(0, 64.0f * j + 40, 0), Point3D(kListWidth, 40, 0));
     auto label = Text(setName + "_name", Point3D(0, 0, 0), Data().SmallFont(), setName);
     const Point3D size = label->Size();
     label->SetPosition(Point3D(Whole((kListWidth - size.X()) / 2), Whole((40 - size.Y()) / 2), 0));
     button->AddChild(label);
-    AddThumbnail(*button, j, folder);
+    AddThumbnail(*button, side, folder);
     return button;
 }
 
-void Menu::AddThumbnail(zr2d::Node& button, int32_t j, const std::filesystem::path& folder) {
+void Menu::AddThumbnail(zr2d::Node& button, SetButtonSide side,
+                        const std::filesystem::path& folder) {
     std::vector<std::string> pictures;
     try {
         for (const auto& name : FolderListing::Files(folder)) {
@@ -201,7 +206,7 @@ void Menu::AddThumbnail(zr2d::Node& button, int32_t j, const std::filesystem::pa
     const Point2D fitted = texture->Size().FitInto(Point2D(120, 120));
     const float scale = fitted.X() / texture->Size().X();
     thumbnail->SetScale(Point3D(scale, scale, 1));
-    const float column = j % 2 == 0 ? 0 : kListWidth - 120;
+    const float column = side == SetButtonSide::Left ? 0 : kListWidth - 120;
     thumbnail->SetPosition(
         Point3D(Whole(column + (120 - fitted.X()) / 2), Whole((40 - fitted.Y()) / 2), 0.5f));
     button.AddChild(thumbnail);
@@ -253,45 +258,10 @@ void Menu::StartGame() {
 void Menu::Exit() { Control().Quit(); }
 
 common::Highscores* Menu::FindTable(const std::string& gameName) {
-    const auto found = std::find_if(tables_.begin(), tables_.end(), [&](const auto& table) {
-        return table.GameName() == gameName;
-    });
-    return found == tables_.end() ? nullptr : &*found;
+    return highscores_.FindTable(gameName);
 }
 
 std::string Menu::KeyText() { return GameDatLayout::Key(); }
-
-void Menu::LoadHighscores() {
-    std::optional<std::vector<std::string>> lines;
-    try {
-        lines = common::EncryptedFile::Read(kSaveFile, KeyText());
-    } catch (const std::exception& error) {
-        // Unreadable is not empty: it must not be replaced by a file without its tables.
-        damagedSaveFile_ = true;
-        MyLog::Warning(error);
-        return;
-    }
-    if (!lines) return;
-    // Written with another key, or not ours: nothing in it can be trusted.
-    if (!GameDatLayout::IsOurs(*lines)) {
-        damagedSaveFile_ = true;
-        MyLog::Warning(std::string(kSaveFile) + " ist beschädigt und wird nicht gelesen.");
-        return;
-    }
-    if (lines->size() > 1) storedPlayerName_ = (*lines)[1];
-    MyLog::Info("setted playername: " + storedPlayerName_);
-    // Rows outside any table: kept in the copy of the damaged file, not dropped.
-    if (GameDatLayout::HasRowsOutsideTables(*lines)) damagedSaveFile_ = true;
-    for (const auto& rows : GameDatLayout::Tables(*lines)) {
-        // One damaged table does not take the readable ones with it.
-        try {
-            tables_.emplace_back(rows, '?', 10, "");
-        } catch (const std::exception& error) {
-            damagedSaveFile_ = true;
-            MyLog::Warning(error);
-        }
-    }
-}
 
 bool Menu::EnterPendingScore() {
     if (Data().Points() < 0) {
@@ -299,43 +269,11 @@ bool Menu::EnterPendingScore() {
         return false;
     }
     MyLog::Info("SAVE");
-    const std::string name = GameDatLayout::TableName(Data().GameFolder().stem().string());
-    common::Highscores* table = FindTable(name);
-    if (!table) table = &tables_.emplace_back(std::nullopt, '?', 10, name);
-    table->Add(Data().PlayerName(), Data().Points());
+    highscores_.Enter(Data().GameFolder().stem().string(), Data().PlayerName(), Data().Points());
     Data().SetPoints(-1);
     Data().SetGameFolder({});
-    SaveHighscores();
+    highscores_.Save(Data().PlayerName().empty() ? nameEdit_->Text() : Data().PlayerName());
     return true;
-}
-
-void Menu::SaveHighscores() {
-    std::vector<std::string> lines{
-        std::string(common::Highscores::kPlayerNameMarker),
-        Data().PlayerName().empty() ? nameEdit_->Text() : Data().PlayerName()};
-    for (const auto& table : tables_) {
-        lines.emplace_back(common::Highscores::kTableMarker);
-        for (auto& line : table.ToLines()) lines.push_back(std::move(line));
-    }
-    try {
-        if (damagedSaveFile_) KeepDamagedSaveFile();
-        common::EncryptedFile::Write(kSaveFile, KeyText(), lines);
-    } catch (const std::exception& error) {
-        // The old file stays as it was; the game goes on.
-        MyLog::Warning(error);
-    }
-}
-
-void Menu::KeepDamagedSaveFile() {
-    // What could not be read is kept as it was, beside the file that replaces it.
-    std::string backup;
-    for (int n = 1; backup.empty() || std::filesystem::exists(backup); ++n) {
-        backup = std::string(kSaveFile) + ".beschaedigt-" + std::to_string(n);
-    }
-    std::filesystem::copy_file(kSaveFile, backup);
-    MyLog::Warning(std::string(kSaveFile) + " war beschädigt; das Original liegt jetzt in " +
-                   backup);
-    damagedSaveFile_ = false;
 }
 
 void Menu::ShowHighscores(const common::Highscores* table) {

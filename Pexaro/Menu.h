@@ -7,6 +7,7 @@
 
 #include "Common/GameUtil/Highscores.h"
 #include "GameScene.h"
+#include "HighscoreStore.h"
 #include "ZudeRezede2D/Widgets/CheckBoxGroup.h"
 #include "ZudeRezede2D/Widgets/TextEdit.h"
 
@@ -36,7 +37,7 @@ class Menu : public GameScene {
     void UpdateStartButton();
     // The key for game.dat: six digits of a number and eleven bytes of a text, interleaved.
     static std::string KeyText();
-    const std::vector<common::Highscores>& Tables() const { return tables_; }
+    const std::vector<common::Highscores>& Tables() const { return highscores_.Tables(); }
     common::Highscores* FindTable(const std::string& gameName);
 
   private:
@@ -44,13 +45,11 @@ class Menu : public GameScene {
     void BuildGameMenu(const common::Point2D& screen);
     void BuildMainMenu();
     void BuildHighscorePanels();
-    std::shared_ptr<zr2d::Node> SetButton(int32_t j, const std::filesystem::path& folder);
-    void AddThumbnail(zr2d::Node& button, int32_t j, const std::filesystem::path& folder);
+    std::shared_ptr<zr2d::Node> SetButton(int32_t j, SetButtonSide side,
+                                          const std::filesystem::path& folder);
+    void AddThumbnail(zr2d::Node& button, SetButtonSide side, const std::filesystem::path& folder);
     void ReleaseThumbnails();
-    void LoadHighscores();
     bool EnterPendingScore();
-    void SaveHighscores();
-    void KeepDamagedSaveFile();
     void ShowHighscores(const common::Highscores* table);
     void FadePanel(int panel, int32_t target);
 
@@ -62,15 +61,12 @@ class Menu : public GameScene {
     std::shared_ptr<zr2d::CheckBoxGroup> gameList_;
     std::vector<std::shared_ptr<zr2d::Texture>> thumbnails_;
     std::vector<std::filesystem::path> gameFolders_;
-    std::string storedPlayerName_;
     std::shared_ptr<zr2d::Control> nextPageButton_;
     std::shared_ptr<zr2d::Control> previousPageButton_;
     int32_t pageCount_ = 0;
     std::shared_ptr<zr2d::TextNode> pageInfo_;
-    std::vector<common::Highscores> tables_;
+    HighscoreStore highscores_;
     bool selectedOnPage_ = false;
-    // game.dat held something that could not be read; it is kept before the first rewrite.
-    bool damagedSaveFile_ = false;
 };
 
 }  // namespace pexaro

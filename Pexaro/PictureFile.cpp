@@ -1,36 +1,14 @@
 #include "PictureFile.h"
 
-#include <utf8proc.h>
-
 #include <array>
 #include <cstdlib>
 
 #include "Common/Exception.h"
 #include "Common/MyLog.h"
+#include "Common/Utf8.h"
 
 namespace pexaro {
 namespace {
-
-// Unicode lower case of every code point; bytes that are no valid UTF-8 stay as they are.
-std::string Lower(const std::string& text) {
-    std::string lower;
-    const auto* bytes = reinterpret_cast<const utf8proc_uint8_t*>(text.data());
-    const auto length = static_cast<utf8proc_ssize_t>(text.size());
-    utf8proc_ssize_t at = 0;
-    while (at < length) {
-        utf8proc_int32_t codePoint = 0;
-        const utf8proc_ssize_t used = utf8proc_iterate(bytes + at, length - at, &codePoint);
-        if (used <= 0) {
-            lower += text[static_cast<size_t>(at++)];
-            continue;
-        }
-        utf8proc_uint8_t encoded[4];
-        const auto size = utf8proc_encode_char(utf8proc_tolower(codePoint), encoded);
-        lower.append(reinterpret_cast<const char*>(encoded), static_cast<size_t>(size));
-        at += used;
-    }
-    return lower;
-}
 
 std::array<int32_t, 26> LetterCounts(const std::string& text) {
     std::array<int32_t, 26> counts{};
@@ -62,8 +40,8 @@ bool PictureFile::IsPictureFile(const std::string& fileName) {
 int32_t PictureFile::CheckName(const std::string& entered) const {
     const std::string answer = Answer();
     common::MyLog::Info(" entered: " + entered + "CheckName: " + answer);
-    const std::string a = Lower(answer);
-    const std::string b = Lower(entered);
+    const std::string a = common::Utf8::Lower(answer);
+    const std::string b = common::Utf8::Lower(entered);
     size_t same = 0;
     for (size_t i = 0; i < std::min(a.size(), b.size()); ++i) {
         if (a[i] == b[i]) ++same;

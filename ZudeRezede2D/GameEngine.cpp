@@ -59,7 +59,7 @@ void GameEngine::SetScene(const std::shared_ptr<Scene>& scene, bool disposeOld) 
         scene_ = scene;
     } catch (const std::exception& error) {
         MyLog::Info("Fehler in SetScene");
-        throw common::Exception(error.what());
+        std::throw_with_nested(common::Exception(error.what()));
     }
 }
 

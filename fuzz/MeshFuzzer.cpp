@@ -1,4 +1,4 @@
-// The OBJ reader: Factory::ReadMesh, the part of Factory::LoadMesh that needs no engine. MTL
+// The OBJ reader, MeshReader::Read, as Factory::LoadMesh uses it but without the engine. MTL
 // files are not read: they only register materials and load their textures, which takes the
 // engine, and with it a window and an OpenGL context.
 
@@ -9,11 +9,11 @@
 #include <string>
 
 #include "FuzzInputFile.h"
-#include "ZudeRezede2D/Video/Factory.h"
+#include "ZudeRezede2D/Video/MeshReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
-        zr2d::Factory::ReadMesh(
+        zr2d::MeshReader::Read(
             fuzzing::FuzzInputFile::Write(data, size), [](const std::string&) {},
             [](const std::string&) { return std::shared_ptr<zr2d::Material>(); });
     } catch (const std::exception&) {

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "../Exception.h"
+#include "../UniqueResource.h"
 
 namespace common {
 namespace {
@@ -37,29 +38,26 @@ void SyncFolderOf(const std::string& path) {
 
 class TemporaryFile {
   public:
-    explicit TemporaryFile(const std::string& target) : path_(target + ".XXXXXX") {
-        fd_ = ::mkstemp(path_.data());
-        if (fd_ < 0) ThrowSystemError("Cannot create", path_, errno);
-        ::fchmod(fd_, ModeFor(target));
+    explicit TemporaryFile(const std::string& target)
+        : path_(target + ".XXXXXX"), fd_(::mkstemp(path_.data())) {
+        if (fd_.Get() < 0) ThrowSystemError("Cannot create", path_, errno);
+        ::fchmod(fd_.Get(), ModeFor(target));
     }
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
     ~TemporaryFile() {
-        if (fd_ >= 0) ::close(fd_);
         if (!committed_) ::unlink(path_.c_str());
     }
 
     void WriteAll(std::string_view bytes) {
         while (!bytes.empty()) {
-            const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
+            const ssize_t written = ::write(fd_.Get(), bytes.data(), bytes.size());
             if (written < 0 && errno == EINTR) continue;
             if (written <= 0) ThrowSystemError("Cannot write", path_, written < 0 ? errno : ENOSPC);
             bytes.remove_prefix(static_cast<size_t>(written));
         }
-        if (::fsync(fd_) != 0) ThrowSystemError("Cannot flush", path_, errno);
-        const int fd = fd_;
-        fd_ = -1;
-        if (::close(fd) != 0) ThrowSystemError("Cannot close", path_, errno);
+        if (::fsync(fd_.Get()) != 0) ThrowSystemError("Cannot flush", path_, errno);
+        if (::close(fd_.Release()) != 0) ThrowSystemError("Cannot close", path_, errno);
     }
 
     void RenameTo(const std::string& target) {
@@ -72,7 +70,7 @@ class TemporaryFile {
 
   private:
     std::string path_;
-    int fd_ = -1;
+    FileDescriptor fd_;
     bool committed_ = false;
 };
 

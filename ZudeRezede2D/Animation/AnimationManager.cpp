@@ -28,7 +28,7 @@ void AnimationManager::Update(uint32_t ticks) {
         tick_.Raise(time_);
     } catch (const std::exception& error) {
         common::MyLog::Info("Fehler in AnimationManager.Update");
-        throw common::Exception(error.what());
+        std::throw_with_nested(common::Exception(error.what()));
     }
 }
 

@@ -66,7 +66,7 @@ void Node::Update(GameEngine& engine) {
     } catch (const std::exception& error) {
         MyLog::Info("Fehler in Node.Update");
         MyLog::Info("Error in Node.Update (" + name_ + "): " + error.what());
-        throw common::Exception("Node.Update Error in Node " + name_);
+        std::throw_with_nested(common::Exception("Node.Update Error in Node " + name_));
     }
 }
 

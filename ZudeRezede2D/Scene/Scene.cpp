@@ -50,7 +50,7 @@ void Scene::Update(uint32_t ticks) {
         if (updateHandlerEnabled_ && updateHandler_) updateHandler_();
     } catch (const std::exception& error) {
         MyLog::Info("Fehler in Scene.Update " + name_);
-        throw common::Exception(error.what());
+        std::throw_with_nested(common::Exception(error.what()));
     }
 }
 

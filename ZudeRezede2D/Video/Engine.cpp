@@ -131,16 +131,11 @@ void Engine::Set3DView(const common::Point3D& eye, const common::Point3D& center
 float Engine::ViewDepth() const { return viewDepth_; }
 
 void Engine::InitFrame() {
-    try {
-        alphaStack_.clear();
-        videoInfo_.Reset();
-        glClearColor(clearColor_.RedF(), clearColor_.GreenF(), clearColor_.BlueF(),
-                     clearColor_.AlphaF());
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    } catch (const std::exception& error) {
-        common::MyLog::Info("Fehler in VideoEngine.InitFrame");
-        throw common::Exception(error.what());
-    }
+    alphaStack_.clear();
+    videoInfo_.Reset();
+    glClearColor(clearColor_.RedF(), clearColor_.GreenF(), clearColor_.BlueF(),
+                 clearColor_.AlphaF());
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
 void Engine::EndFrame() { SDL_GL_SwapBuffers(); }

@@ -11,11 +11,10 @@
 #include "Common/Helper.h"
 #include "Common/MyLog.h"
 #include "Engine.h"
+#include "SdlResources.h"
 
 namespace zr2d {
 namespace {
-
-using SdlSurfacePtr = std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)>;
 
 // SDL_Rect holds 16-bit signed offsets: beyond this edge the splitter would copy the wrong
 // pixels, so such pictures are refused instead.
@@ -29,8 +28,8 @@ Factory::Factory(Engine* engine) : engine_(engine) {
 
 std::shared_ptr<Surfaces> Factory::CreateSurfaces(const std::string& id,
                                                   const common::Point2D& size) {
-    const SdlSurfacePtr empty(CreateEmptySurface(size), SDL_FreeSurface);
-    return ConvertToSurfaces(empty.get(), id);
+    const SdlSurfacePtr empty(CreateEmptySurface(size));
+    return ConvertToSurfaces(empty.Get(), id);
 }
 
 std::shared_ptr<Surfaces> Factory::CreateSurfaceFromFile(const std::string& fileName, bool useCache,
@@ -75,8 +74,8 @@ void Factory::DeleteSurfaces(const zr2d::Surfaces& surfaces) {
 }
 
 std::shared_ptr<Surfaces> Factory::LoadImage(const std::string& fileName) {
-    const SdlSurfacePtr surface(OpenImage(fileName), SDL_FreeSurface);
-    return ConvertToSurfaces(surface.get(), fileName);
+    const SdlSurfacePtr surface(OpenImage(fileName));
+    return ConvertToSurfaces(surface.Get(), fileName);
 }
 
 SDL_Surface* Factory::OpenImage(const std::string& fileName) {

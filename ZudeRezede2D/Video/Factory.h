@@ -1,15 +1,11 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "Common/Point2D.h"
-#include "Data/Common/Face.h"
-#include "Data/Common/Index.h"
-#include "Data/Common/Vertex.h"
 #include "Font.h"
 #include "GlTexture.h"
 #include "Material.h"
@@ -63,42 +59,29 @@ class Factory {
     // "Fehler beim erstellen von <fileName>\n<reason>".
     virtual std::shared_ptr<IndexedVertices> LoadMesh(const std::string& fileName);
 
-    // LoadMesh's reading without the engine: mtllib lines hand the MTL file's path to
-    // loadMaterials, and each group takes findMaterial("<objFile>.<usemtl name>") when it is
-    // closed. Failures are thrown as they occur, without LoadMesh's wording.
-    static std::shared_ptr<IndexedVertices> ReadMesh(
-        const std::string& fileName,
-        const std::function<void(const std::string& mtlPath)>& loadMaterials,
-        const std::function<std::shared_ptr<Material>(const std::string& key)>& findMaterial);
-    // Registers the file's materials as "<objFile>.<name>"; textures go through the cache.
-    void LoadMaterials(const std::string& objFile, const std::string& mtlPath);
-    // Three numbers separated by single spaces; further pieces are ignored.
-    static data::Vertex ParseVertex(const std::string& text);
-    // The corners of one face line as a triangle fan.
-    static std::vector<data::Face> ParseFace(const std::string& text);
-    // "v", "v/t" or "v/t/n" with OBJ's one-based numbers, stored zero-based.
-    static data::Index ParseIndex(const std::string& piece);
-
-    std::shared_ptr<zr2d::Surfaces> LoadImage(const std::string& fileName);
-    // Does not free the source surface; whoever made it does.
-    std::shared_ptr<zr2d::Surfaces> ConvertToSurfaces(SDL_Surface* surface, const std::string& id);
-    std::vector<Surface> SplitSurface(SDL_Surface* surface, const std::string& id);
-    // The edge of the next part along one axis: the smallest power of two from 8 up that
-    // holds remaining, capped by MaxTextureSize (except for the smallest edge of 8).
-    int32_t PartSize(int32_t remaining) const;
-    // Uploads the surface as one RGBA texture and frees the surface.
-    std::shared_ptr<GlTexture> CreateGlTexture(SDL_Surface* surface);
-    // Transparent black, always 32-bit RGBA whatever the window depth.
-    SDL_Surface* CreateEmptySurface(const common::Point2D& size);
-    void DeleteTexture(const Surface& part);
-    void FreeSdlSurface(SDL_Surface* surface);
-
     // Like CreateTextureFromFile without the cache, except that a picture larger than bounds is
     // scaled down to fit them (aspect kept, smoothed); one that fits stays as it is.
     virtual std::shared_ptr<zr2d::Texture> CreateFittedTextureFromFile(
         const std::string& fileName, const common::Point2D& bounds);
 
+    // The edge of the next part along one axis: the smallest power of two from 8 up that
+    // holds remaining, capped by MaxTextureSize (except for the smallest edge of 8).
+    int32_t PartSize(int32_t remaining) const;
+    // Deletes one part's texture; the surface cache calls it for the parts it still holds.
+    void DeleteTexture(const Surface& part);
+
   private:
+    // Registers the file's materials as "<objFile>.<name>"; textures go through the cache.
+    void LoadMaterials(const std::string& objFile, const std::string& mtlPath);
+    std::shared_ptr<zr2d::Surfaces> LoadImage(const std::string& fileName);
+    // Does not free the source surface; whoever made it does.
+    std::shared_ptr<zr2d::Surfaces> ConvertToSurfaces(SDL_Surface* surface, const std::string& id);
+    std::vector<Surface> SplitSurface(SDL_Surface* surface, const std::string& id);
+    // Uploads the surface as one RGBA texture and frees the surface.
+    std::shared_ptr<GlTexture> CreateGlTexture(SDL_Surface* surface);
+    // Transparent black, always 32-bit RGBA whatever the window depth.
+    SDL_Surface* CreateEmptySurface(const common::Point2D& size);
+    void FreeSdlSurface(SDL_Surface* surface);
     // The decoded file, ready for splitting (alpha copied as is); the caller frees it.
     SDL_Surface* OpenImage(const std::string& fileName);
 

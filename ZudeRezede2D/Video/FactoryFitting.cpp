@@ -9,15 +9,14 @@
 #include "Engine.h"
 #include "Factory.h"
 #include "RgbaShrink.h"
+#include "SdlResources.h"
 
 namespace zr2d {
 namespace {
 
-using SdlSurfacePtr = std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)>;
-
 SdlSurfacePtr Checked(SDL_Surface* surface, const std::string& what) {
     if (!surface) common::Helper::Fail(what + ": " + SDL_GetError());
-    return SdlSurfacePtr(surface, SDL_FreeSurface);
+    return SdlSurfacePtr(surface);
 }
 
 }  // namespace
@@ -25,7 +24,7 @@ SdlSurfacePtr Checked(SDL_Surface* surface, const std::string& what) {
 std::shared_ptr<Texture> Factory::CreateFittedTextureFromFile(const std::string& fileName,
                                                               const common::Point2D& bounds) {
     try {
-        SdlSurfacePtr picture(OpenImage(fileName), SDL_FreeSurface);
+        SdlSurfacePtr picture(OpenImage(fileName));
         const common::Point2D size(static_cast<float>(picture->w), static_cast<float>(picture->h));
         if (size.X() > bounds.X() || size.Y() > bounds.Y()) {
             const common::Point2D fitted = size.FitInto(bounds);
@@ -33,23 +32,22 @@ std::shared_ptr<Texture> Factory::CreateFittedTextureFromFile(const std::string&
             // zoom then takes the rest of the way. The zoom smooths 32-bit pictures only, so
             // every format ends up in RGBA.
             const int factor = static_cast<int>(std::floor(size.X() / fitted.X()));
-            SdlSurfacePtr rgba(
-                factor >= 2 ? ShrinkToRgba(*picture, factor, engine_->MaskData()) : nullptr,
-                SDL_FreeSurface);
+            SdlSurfacePtr rgba(factor >= 2 ? ShrinkToRgba(*picture, factor, engine_->MaskData())
+                                           : nullptr);
             if (!rgba) {
                 rgba = Checked(CreateEmptySurface(size), "Bild " + fileName);
-                SDL_BlitSurface(picture.get(), nullptr, rgba.get(), nullptr);
+                SDL_BlitSurface(picture.Get(), nullptr, rgba.Get(), nullptr);
                 if (factor >= 2) {
-                    rgba = Checked(shrinkSurface(rgba.get(), factor, factor), "Bild " + fileName);
+                    rgba = Checked(shrinkSurface(rgba.Get(), factor, factor), "Bild " + fileName);
                 }
             }
-            picture = Checked(zoomSurface(rgba.get(), fitted.X() / static_cast<float>(rgba->w),
+            picture = Checked(zoomSurface(rgba.Get(), fitted.X() / static_cast<float>(rgba->w),
                                           fitted.Y() / static_cast<float>(rgba->h), SMOOTHING_ON),
                               "Bild " + fileName);
-            SDL_SetAlpha(picture.get(), 0, 255);
+            SDL_SetAlpha(picture.Get(), 0, 255);
             common::MyLog::Info("Bild " + fileName + " verkleinert auf " + fitted.ToText());
         }
-        return std::make_shared<Texture>(ConvertToSurfaces(picture.get(), fileName));
+        return std::make_shared<Texture>(ConvertToSurfaces(picture.Get(), fileName));
     } catch (const std::exception& error) {
         common::MyLog::Warning(error);
         return nullptr;

@@ -9,6 +9,7 @@
 #include "Common/MyLog.h"
 #include "Engine.h"
 #include "Factory.h"
+#include "SdlResources.h"
 
 namespace zr2d {
 namespace {
@@ -83,7 +84,7 @@ std::vector<Surface> Factory::SplitSurface(SDL_Surface* surface, const std::stri
 }
 
 std::shared_ptr<GlTexture> Factory::CreateGlTexture(SDL_Surface* surface) {
-    const std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> owned(surface, SDL_FreeSurface);
+    const SdlSurfacePtr owned(surface);
     GLuint name = 0;
     glGenTextures(1, &name);
     auto texture = std::make_shared<GlTexture>(name, engine_->Ledger());

@@ -1,46 +1,22 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
-#include <utf8proc.h>
 
 #include <memory>
 
 #include "Common/Exception.h"
 #include "Common/Helper.h"
 #include "Common/MyLog.h"
+#include "Common/Utf8.h"
 #include "Engine.h"
 #include "Factory.h"
+#include "SdlResources.h"
 
 namespace zr2d {
 namespace {
 
-using SdlSurfacePtr = std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)>;
-using FontHandle = std::unique_ptr<TTF_Font, decltype(&TTF_CloseFont)>;
-
-// The text's characters as UTF-8 pieces; a byte that starts no valid sequence stands for
-// itself as U+FFFD, so that odd input still renders as something.
-std::vector<std::string> SplitCharacters(const std::string& text) {
-    std::vector<std::string> characters;
-    const auto* bytes = reinterpret_cast<const utf8proc_uint8_t*>(text.data());
-    utf8proc_ssize_t at = 0;
-    const auto length = static_cast<utf8proc_ssize_t>(text.size());
-    while (at < length) {
-        utf8proc_int32_t codePoint = 0;
-        utf8proc_ssize_t used = utf8proc_iterate(bytes + at, length - at, &codePoint);
-        if (used <= 0) {
-            codePoint = 0xFFFD;
-            used = 1;
-        }
-        utf8proc_uint8_t encoded[4];
-        const auto size = utf8proc_encode_char(codePoint, encoded);
-        characters.emplace_back(reinterpret_cast<const char*>(encoded), static_cast<size_t>(size));
-        at += used;
-    }
-    return characters;
-}
-
 FontHandle OpenFont(const std::string& file, uint32_t size) {
     const std::string name = common::Helper::ToStringz(file);
-    FontHandle handle(TTF_OpenFont(name.c_str(), static_cast<int>(size)), TTF_CloseFont);
+    FontHandle handle(TTF_OpenFont(name.c_str(), static_cast<int>(size)));
     if (!handle) {
         common::MyLog::Info("Fehler, Open Font :(");
         common::MyLog::Info(SDL_GetError());
@@ -55,8 +31,8 @@ std::vector<std::shared_ptr<Surfaces>> Factory::CreateGlyphSurfaces(
     const std::shared_ptr<Font>& font, const std::string& text) {
     if (!font) throw common::ArgumentException("font is null");
     std::vector<std::shared_ptr<Surfaces>> glyphs;
-    FontHandle handle(nullptr, TTF_CloseFont);
-    for (const std::string& character : SplitCharacters(text)) {
+    FontHandle handle;
+    for (const std::string& character : common::Utf8::Characters(text)) {
         const std::string key = "[genericFont|" + font->FontId() + "|" + character;
         auto glyph = engine_->SurfaceManager().Get(key);
         if (!glyph) {
@@ -64,17 +40,16 @@ std::vector<std::shared_ptr<Surfaces>> Factory::CreateGlyphSurfaces(
             const SDL_Color color{static_cast<Uint8>(font->Color().R()),
                                   static_cast<Uint8>(font->Color().G()),
                                   static_cast<Uint8>(font->Color().B()), 0};
-            SdlSurfacePtr rendered(TTF_RenderUTF8_Blended(handle.get(), character.c_str(), color),
-                                   SDL_FreeSurface);
+            SdlSurfacePtr rendered(TTF_RenderUTF8_Blended(handle.Get(), character.c_str(), color));
             if (!rendered) {
                 // A character the font cannot draw (zero width) becomes a thin blank glyph.
                 common::MyLog::Warning("Zeichen " + character +
                                        " nicht darstellbar: " + SDL_GetError());
-                rendered.reset(CreateEmptySurface(
-                    common::Point2D(1, static_cast<float>(TTF_FontHeight(handle.get())))));
+                rendered.Reset(CreateEmptySurface(
+                    common::Point2D(1, static_cast<float>(TTF_FontHeight(handle.Get())))));
             }
-            SDL_SetAlpha(rendered.get(), 0, 255);
-            glyph = ConvertToSurfaces(rendered.get(), key);
+            SDL_SetAlpha(rendered.Get(), 0, 255);
+            glyph = ConvertToSurfaces(rendered.Get(), key);
             engine_->SurfaceManager().Add(glyph);
         }
         glyphs.push_back(std::move(glyph));
@@ -93,11 +68,10 @@ std::vector<std::shared_ptr<Texture>> Factory::CreateGlyphTextures(
 
 std::shared_ptr<Surfaces> Factory::CreateTextSurfaces(const std::string& text, int32_t) {
     const FontHandle handle = OpenFont("Vera.ttf", 18);
-    SdlSurfacePtr rendered(TTF_RenderUTF8_Blended(handle.get(), text.c_str(), {255, 255, 255, 0}),
-                           SDL_FreeSurface);
+    SdlSurfacePtr rendered(TTF_RenderUTF8_Blended(handle.Get(), text.c_str(), {255, 255, 255, 0}));
     if (!rendered) common::Helper::Fail(std::string("Text nicht darstellbar: ") + SDL_GetError());
-    SDL_SetAlpha(rendered.get(), 0, 255);
-    return ConvertToSurfaces(rendered.get(), text);
+    SDL_SetAlpha(rendered.Get(), 0, 255);
+    return ConvertToSurfaces(rendered.Get(), text);
 }
 
 }  // namespace zr2d

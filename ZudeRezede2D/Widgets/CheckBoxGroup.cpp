@@ -12,38 +12,38 @@ CheckBoxGroup::CheckBoxGroup(const std::string& id, zr2d::Frame& frame, const co
     : Group(id, frame, rect),
       onChange_(std::move(onChange)),
       allowNone_(allowNone),
-      multiSelect_(multiSelect),
-      link_(std::make_shared<Link>(Link{this})) {}
+      multiSelect_(multiSelect) {}
 
-CheckBoxGroup::~CheckBoxGroup() { link_->group = nullptr; }
+std::weak_ptr<CheckBoxGroup> CheckBoxGroup::WeakSelf() {
+    return std::static_pointer_cast<CheckBoxGroup>(shared_from_this());
+}
+
+// A box whose group is gone takes every change it is asked for.
+CheckCallback CheckBoxGroup::Decision() {
+    return [weak = WeakSelf()](bool requested, Checkbox& box) {
+        const auto group = weak.lock();
+        return group ? group->Decide(requested, box) : requested;
+    };
+}
 
 CheckBoxGroup& CheckBoxGroup::AddGroupCheckbox(const std::string& id, const std::string& text,
                                                const common::Point3D& position, uint16_t number,
                                                bool checked, const std::string& uncheckedImage,
                                                const std::string& checkedImage) {
-    Subscribe(AddCheckbox(
-        id, text, position,
-        [link = link_](bool requested, Checkbox& box) {
-            return link->group ? link->group->Decide(requested, box) : requested;
-        },
-        WidgetType::GroupCheckbox, number, checked, uncheckedImage, checkedImage));
+    Subscribe(AddCheckbox(id, text, position, Decision(), WidgetType::GroupCheckbox, number,
+                          checked, uncheckedImage, checkedImage));
     return *this;
 }
 
 CheckBoxGroup& CheckBoxGroup::AddGroupNodeCheckbox(const std::shared_ptr<Node>& content,
                                                    uint16_t number, bool checked) {
-    Subscribe(AddNodeCheckbox(
-        content,
-        [link = link_](bool requested, Checkbox& box) {
-            return link->group ? link->group->Decide(requested, box) : requested;
-        },
-        WidgetType::GroupCheckbox, number, checked));
+    Subscribe(AddNodeCheckbox(content, Decision(), WidgetType::GroupCheckbox, number, checked));
     return *this;
 }
 
 // After the initial state: that one is not reported.
 void CheckBoxGroup::Subscribe(const std::shared_ptr<Checkbox>& box) {
-    box->Checked().Add(common::Bind<>(link_, &Link::BoxChecked));
+    box->Checked().Add(common::Bind<>(WeakSelf(), &CheckBoxGroup::ReportSelection));
 }
 
 void CheckBoxGroup::ReportSelection() {

@@ -19,7 +19,6 @@ class CheckBoxGroup : public Group {
   public:
     CheckBoxGroup(const std::string& id, zr2d::Frame& frame, const common::Rect& rect,
                   bool allowNone, bool multiSelect, SelectionHandler onChange);
-    ~CheckBoxGroup() override;
 
     // A box of type GroupCheckbox decided by this group. Return the group itself.
     virtual CheckBoxGroup& AddGroupCheckbox(const std::string& id, const std::string& text,
@@ -36,15 +35,10 @@ class CheckBoxGroup : public Group {
     virtual void HideOverflow();
 
   private:
-    // The boxes' link back to the group: shared by them, cut when the group goes, so that a
-    // box kept elsewhere never calls into a freed group.
-    struct Link {
-        CheckBoxGroup* group;
-        void BoxChecked() {
-            if (group) group->ReportSelection();
-        }
-    };
-
+    // The boxes hold their group weakly, so that a box kept elsewhere never calls into a freed
+    // group.
+    std::weak_ptr<CheckBoxGroup> WeakSelf();
+    CheckCallback Decision();
     void Subscribe(const std::shared_ptr<Checkbox>& box);
     bool Decide(bool requested, Checkbox& box);
     void ReportSelection();
@@ -54,7 +48,6 @@ class CheckBoxGroup : public Group {
     bool allowNone_;
     bool multiSelect_;
     std::optional<std::unordered_set<uint16_t>> selected_;
-    std::shared_ptr<Link> link_;
 };
 
 }  // namespace zr2d

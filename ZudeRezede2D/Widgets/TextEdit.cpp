@@ -1,7 +1,6 @@
 #include "TextEdit.h"
 
-#include <utf8proc.h>
-
+#include "Common/Utf8.h"
 #include "Frame.h"
 #include "ZudeRezede2D/Input/Keys.h"
 #include "ZudeRezede2D/Scene/Scene.h"
@@ -15,22 +14,6 @@ namespace {
 bool Held(std::span<const uint8_t> keys, Keys key) {
     const auto index = static_cast<size_t>(key);
     return index < keys.size() && keys[index] != 0;
-}
-
-// The text without its last character; a byte that starts no valid sequence counts as one
-// character, as it does when the text is drawn.
-std::string WithoutLastCharacter(const std::string& text) {
-    const auto* bytes = reinterpret_cast<const utf8proc_uint8_t*>(text.data());
-    const auto length = static_cast<utf8proc_ssize_t>(text.size());
-    utf8proc_ssize_t at = 0;
-    utf8proc_ssize_t last = 0;
-    while (at < length) {
-        utf8proc_int32_t codePoint = 0;
-        const utf8proc_ssize_t used = utf8proc_iterate(bytes + at, length - at, &codePoint);
-        last = at;
-        at += used > 0 ? used : 1;
-    }
-    return text.substr(0, static_cast<size_t>(last));
 }
 
 }  // namespace
@@ -53,19 +36,13 @@ TextEdit::TextEdit(zr2d::Frame& frame, Parts parts, const common::Rect& rect)
     : Control(parts.text->Name(), frame, WidgetType::TextEdit, rect, true, -1),
       textNode_(std::move(parts.text)),
       cursorNode_(std::move(parts.cursor)),
-      cursorFade_(NodeFadeTransparent::Create(frame.Scene(), cursorNode_, 0, 22, 22, false)),
-      cursorLink_(std::make_shared<CursorLink>(CursorLink{this})) {
-    cursorFade_->Finished().Add(
-        common::Bind<std::shared_ptr<Node>>(cursorLink_, &CursorLink::FadeFinished));
+      cursorFade_(NodeFadeTransparent::Create(frame.Scene(), cursorNode_, 0, 22, 22, false)) {
     AddChild(textNode_);
     AddChild(cursorNode_);
     ActiveChanged().Add(common::Bind<>(this, &TextEdit::OnActiveChanged));
 }
 
-TextEdit::~TextEdit() {
-    cursorLink_->edit = nullptr;
-    cursorFade_->Stop();
-}
+TextEdit::~TextEdit() { cursorFade_->Stop(); }
 
 bool TextEdit::AcceptText(const std::string&) const { return true; }
 
@@ -93,7 +70,7 @@ void TextEdit::HandleKey(std::span<const uint8_t> keys) {
     // one frame is already up in the state when its press is handled.
     const Keys key = events.LastKey();
     if (Held(keys, Keys::Backspace) || key == Keys::Backspace) {
-        textNode_->SetText(Text().size() > 1 ? WithoutLastCharacter(Text()) : "");
+        textNode_->SetText(Text().size() > 1 ? common::Utf8::WithoutLastCharacter(Text()) : "");
         textChanged_.Raise();
     } else if (Held(keys, Keys::Return) || key == Keys::Return) {
         enterPressed_.Raise();
@@ -125,7 +102,17 @@ void TextEdit::BlinkCursor() {
     }
 }
 
+void TextEdit::CursorFadeFinished(std::shared_ptr<Node>) { BlinkCursor(); }
+
 void TextEdit::OnActiveChanged() {
+    if (!followsCursorFade_) {
+        // Weakly: the running fade belongs to the scene's animation manager and may outlive
+        // the field.
+        cursorFade_->Finished().Add(common::Bind<std::shared_ptr<Node>>(
+            std::weak_ptr<TextEdit>(std::static_pointer_cast<TextEdit>(shared_from_this())),
+            &TextEdit::CursorFadeFinished));
+        followsCursorFade_ = true;
+    }
     BlinkCursor();
     if (IsActive()) PlaceCursor();
 }

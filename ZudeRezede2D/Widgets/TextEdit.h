@@ -39,14 +39,6 @@ class TextEdit : public Control {
     virtual void SetAlignLeft(bool alignLeft);
 
   private:
-    // The cursor fade's link back to the field, cut when the field goes: the running fade
-    // belongs to the scene's animation manager and may outlive the field.
-    struct CursorLink {
-        TextEdit* edit;
-        void FadeFinished(std::shared_ptr<Node>) {
-            if (edit) edit->BlinkCursor();
-        }
-    };
     struct Parts {
         std::shared_ptr<zr2d::TextNode> text;
         std::shared_ptr<zr2d::TextNode> cursor;
@@ -56,13 +48,15 @@ class TextEdit : public Control {
 
     void HandleKey(std::span<const uint8_t> keys);
     void BlinkCursor();
+    void CursorFadeFinished(std::shared_ptr<Node> cursor);
     void PlaceCursor();
     void OnActiveChanged();
 
     std::shared_ptr<zr2d::TextNode> textNode_;
     std::shared_ptr<zr2d::TextNode> cursorNode_;
     std::shared_ptr<NodeFadeTransparent> cursorFade_;
-    std::shared_ptr<CursorLink> cursorLink_;
+    // The cursor fade is followed from the first activation on, when the field has an owner.
+    bool followsCursorFade_ = false;
     int32_t maxLength_ = 16;
     common::Event<> enterPressed_;
     common::Event<> textChanged_;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -59,6 +60,18 @@ TEST(Event, DuplicatesAreCountedButCalledOnceAndIdentityIsObjectPlusMethod) {
     calls.clear();
     event.Raise(8);
     EXPECT_EQ(calls, (std::vector<std::string>{"aalso8", "b8"}));
+
+    // A weakly bound target is the same handler, and is skipped once it is gone.
+    auto weak = std::make_shared<Listener>(Listener{&calls, "w"});
+    event.Add(Bind<uint32_t>(std::weak_ptr<Listener>(weak), &Listener::Record));
+    event.Remove(Bind<uint32_t>(weak.get(), &Listener::Record));
+    EXPECT_EQ(event.Count(), 2);
+    event.Add(Bind<uint32_t>(std::weak_ptr<Listener>(weak), &Listener::Record));
+    calls.clear();
+    event.Raise(9);
+    weak.reset();
+    event.Raise(10);
+    EXPECT_EQ(calls, (std::vector<std::string>{"aalso9", "b9", "w9", "aalso10", "b10"}));
 }
 
 TEST(Event, ChangesDuringARaise) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <exception>
 #include <stdexcept>
 
 #include "Common/MyLog.h"
@@ -37,6 +38,28 @@ TEST_F(MyLogTest, LinesHaveTheFixedLayoutWithUnpaddedTimes) {
               "Warn  Warning - 9:5:3.70 Warning| kaputt\n"
               "Info  Info - 0:0:0.5 Info| \n"
               "Info  Info - 23:59:59.999 Info| zwei\nZeilen\n");
+}
+
+TEST_F(MyLogTest, AWarnedErrorWritesEachNestedCauseOnce) {
+    testsupport::LogCapture log;
+    FixClock(hours(1));
+    try {
+        try {
+            try {
+                throw std::runtime_error("Datei fehlt");
+            } catch (const std::exception& cause) {
+                // A wrapper that keeps its cause's text adds no line of its own.
+                std::throw_with_nested(std::runtime_error(cause.what()));
+            }
+        } catch (const std::exception&) {
+            std::throw_with_nested(std::runtime_error("Laden abgebrochen"));
+        }
+    } catch (const std::exception& error) {
+        MyLog::Warning(error);
+    }
+    EXPECT_EQ(log.Text(),
+              "Warn  Warning - 1:0:0.0 Warning| Laden abgebrochen\n"
+              "Warn  Warning - 1:0:0.0 Warning| Datei fehlt\n");
 }
 
 TEST_F(MyLogTest, ShowLogGatesOnlyInformationLines) {

@@ -2,6 +2,9 @@
 
 #include "Common/FileSystem/EncryptedFile.h"
 #include "GameFixture.h"
+#include "ZudeRezede2D/Scene/SimpleFormNode.h"
+#include "ZudeRezede2D/Video/Data/ColoredVertex.h"
+#include "ZudeRezede2D/Video/Data/SingleVertices.h"
 #include "ZudeRezede2D/Widgets/Control.h"
 
 namespace pexaro::test {
@@ -39,6 +42,16 @@ TEST_F(MenuTest, FiveSetsGiveTwoPagesOfFour) {
     EXPECT_NE(Find("MM_selectGame_right_Blumen"), nullptr);
     EXPECT_NE(Find("MM_selectGame_right_Dünen"), nullptr);
     EXPECT_EQ(Find("MM_selectGame_left_Eis"), nullptr);
+    // Set buttons fade away from their thumbnail: strongest at the left edge on the left.
+    const auto leftEdgeAlpha = [&](const std::string& button) {
+        const auto background = std::dynamic_pointer_cast<zr2d::SimpleFormNode>(
+            Find("ctrl_" + button + "_checkBox_bg"));
+        const auto vertices =
+            std::dynamic_pointer_cast<zr2d::SingleVertices>(background->Vertices());
+        return std::dynamic_pointer_cast<zr2d::ColoredVertex>(vertices->GetVertex(0))->Color().A();
+    };
+    EXPECT_EQ(leftEdgeAlpha("MM_selectGame_left_Alpen"), 24);
+    EXPECT_EQ(leftEdgeAlpha("MM_selectGame_right_Blumen"), 6);
 
     CurrentMenu()->NextPage();
     EXPECT_EQ(PageInfo(), "Seite 2 von 2");

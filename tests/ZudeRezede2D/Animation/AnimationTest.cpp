@@ -186,6 +186,7 @@ TEST(AnimationManager, AFailingAnimationIsLoggedAndRethrown) {
         FAIL() << "no exception";
     } catch (const common::Exception& e) {
         EXPECT_STREQ(e.what(), "kaputt");
+        EXPECT_THROW(std::rethrow_if_nested(e), std::runtime_error);  // the cause travels along
     }
     EXPECT_TRUE(log.Contains("| Fehler in AnimationManager.Update\n"));
 }

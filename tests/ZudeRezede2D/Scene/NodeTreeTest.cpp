@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Common/Exception.h"
+#include "Common/MyLog.h"
 #include "GameEngineFixture.h"
 
 using common::Color;
@@ -105,6 +106,15 @@ TEST_F(NodeTreeTest, AFailureDeepInTheTreeNamesTheTopmostNode) {
         FAIL() << "no exception";
     } catch (const common::Exception& e) {
         EXPECT_STREQ(e.what(), "Node.Update Error in Node top");
+        // The warning that finally reports it names every node down to the cause, in order.
+        common::MyLog::Warning(e);
+        const std::string warned = log_.Text();
+        size_t at = 0;
+        for (const std::string line : {"top", "middle", "bottom"}) {
+            at = warned.find("Warning| Node.Update Error in Node " + line + "\n", at);
+            EXPECT_NE(at, std::string::npos) << line;
+        }
+        EXPECT_NE(warned.find("Warning| draw failed\n", at), std::string::npos);
     }
     const std::string text = log_.Text();
     EXPECT_TRUE(log_.Contains("| Error in Node.Update (bottom): draw failed\n"));

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+#include "Common/UniqueResource.h"
+
+namespace zr2d {
+
+using SdlSurfacePtr = common::UniqueResource<SDL_Surface*, &SDL_FreeSurface>;
+using FontHandle = common::UniqueResource<TTF_Font*, &TTF_CloseFont>;
+
+}  // namespace zr2d
