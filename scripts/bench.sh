@@ -11,7 +11,7 @@ runs=${1:-5}
 
 bash scripts/install-deps.sh
 build=build/release
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPEXARO_WERROR=ON >/dev/null
+cmake --preset release >/dev/null
 cmake --build "$build" -j "$(nproc)" --target pexaro-bench pexaro-startup startup-reference \
   run_folder
 

@@ -20,8 +20,7 @@ done
 
 dir=build/fuzz
 echo "=== fuzz: configure and build"
-CC=clang-14 CXX=clang++-14 cmake -S . -B "$dir" -DPEXARO_FUZZ=ON -DPEXARO_WERROR=ON \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || exit 1
+cmake --preset fuzz >/dev/null || exit 1
 cmake --build "$dir" -j "$(nproc)" || exit 1
 
 mkdir -p "$dir/crashes"

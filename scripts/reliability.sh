@@ -10,7 +10,7 @@ games=${1:-30}
 kills=${2:-1000}
 
 bash scripts/install-deps.sh
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPEXARO_WERROR=ON >/dev/null
+cmake --preset release >/dev/null
 cmake --build build/release -j "$(nproc)" --target pexaro pexaro-gamedat pexaro-save-loop run_folder
 build=$root/build/release
 block=$(mktemp)

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --preset release >/dev/null
 cmake --build build/release -j "$(nproc)" --target pexaro pexaro-gamedat run_folder
 cd build/release/run
 exec ./pexaro

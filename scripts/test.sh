@@ -13,10 +13,9 @@ status=0
 
 build_and_test() {
   local name=$1
-  shift
   local dir="build/$name"
   echo "=== $name: configure and build"
-  cmake -S . -B "$dir" -DPEXARO_WERROR=ON "$@" >/dev/null || return 1
+  cmake --preset "$name" >/dev/null || return 1
   cmake --build "$dir" -j "$jobs" || return 1
   echo "=== $name: tests"
   # One virtual X server for the whole run; window tests need it, the others ignore it.
@@ -26,13 +25,13 @@ build_and_test() {
     ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 600
 }
 
-build_and_test release -DCMAKE_BUILD_TYPE=RelWithDebInfo || status=1
+build_and_test release || status=1
 
 # verify_asan_link_order=0: window tests preload the Mesa driver (see tests/CMakeLists.txt).
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:verify_asan_link_order=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
-build_and_test sanitize -DCMAKE_BUILD_TYPE=Debug -DPEXARO_SANITIZE=ON || status=1
+build_and_test sanitize || status=1
 
 # Its own build (clang-14) and sanitizer settings; about 20 s per target.
 bash scripts/fuzz.sh || status=1

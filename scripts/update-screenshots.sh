@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --preset release >/dev/null
 cmake --build build/release -j "$(nproc)" --target pexaro pexaro-gamedat run_folder
 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
   ctest --test-dir build/release -R '^e2e\.Game$' --output-on-failure

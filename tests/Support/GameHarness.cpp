@@ -1,22 +1,18 @@
 #include "GameHarness.h"
 
-#include <cstdlib>
-
 #include "Common/RandomNumber.h"
+#include "Support/TestEngine.h"
 
 namespace testsupport {
 
 GameHarness::GameHarness(bool showLog)
     : log_(showLog), previousFolder_(std::filesystem::current_path()) {
-    setenv("SDL_VIDEODRIVER", "x11", 0);
     std::filesystem::current_path(dir_.Path());
     std::filesystem::create_directories("daten/font/vera");
     std::filesystem::copy_file(PEXARO_FONT_FILE, "daten/font/vera/Vera.ttf");
     std::filesystem::create_directories("bilder");
     common::RandomNumber::Seed(1234);
-    engine_ = std::make_unique<zr2d::GameEngine>(
-        zr2d::VideoSettings(common::Point2D(1024, 768), 32, false, 512), "Gedächtnisspiel",
-        nullptr);
+    engine_ = OpenTestEngine(1024, 768, "Gedächtnisspiel", 512);
     control_ = std::make_unique<pexaro::GameControl>(*engine_);
 }
 

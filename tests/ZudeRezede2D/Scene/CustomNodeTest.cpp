@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "GameEngineFixture.h"
+#include "Support/GameEngineFixture.h"
 #include "ZudeRezede2D/Scene/CustomAnimationNode.h"
 #include "ZudeRezede2D/Scene/NodeHelper.h"
 #include "ZudeRezede2D/Video/Data/SingleVertices.h"
@@ -62,10 +62,10 @@ TEST_F(CustomNodeTest, GradientRectangleRunsFromTheTopColourToTheBottomColour) {
     DrawFrame();
     const auto high = Pixel(60, 12);
     const auto low = Pixel(60, 107);
-    EXPECT_GT(high[0], 240);
-    EXPECT_LT(high[2], 15);
-    EXPECT_LT(low[0], 15);
-    EXPECT_GT(low[2], 240);
+    EXPECT_GT(high.r, 240);
+    EXPECT_LT(high.b, 15);
+    EXPECT_LT(low.r, 15);
+    EXPECT_GT(low.b, 240);
 }
 
 }  // namespace zr2d::test

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "GameEngineFixture.h"
+#include "Support/GameEngineFixture.h"
 #include "ZudeRezede2D/Animation/CustomAnimation.h"
 
 using common::Point2D;
@@ -99,10 +99,10 @@ TEST_F(MainLoopTest, SceneLogLinesNamesAndClockRestart) {
 TEST_F(MainLoopTest, BackgroundColourAppliesAtTheNextShow) {
     scene_->SetBackgroundColor(common::Color(255, 0, 0, 255));
     DrawFrame();
-    EXPECT_EQ(Pixel(1, 1)[0], 0);
+    EXPECT_EQ(Pixel(1, 1).r, 0);
     scene_->ShowScene(false);
     DrawFrame();
-    EXPECT_EQ(Pixel(1, 1)[0], 255);
+    EXPECT_EQ(Pixel(1, 1).r, 255);
 }
 
 TEST_F(MainLoopTest, TheCursorNodeFollowsTheMouseAndKeys) {

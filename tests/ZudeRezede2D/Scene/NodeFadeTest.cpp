@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "GameEngineFixture.h"
+#include "Support/GameEngineFixture.h"
 #include "ZudeRezede2D/Helper/NodeFadeTransparent.h"
 
 using common::Point3D;

@@ -6,7 +6,7 @@
 
 #include "Common/Exception.h"
 #include "Common/MyLog.h"
-#include "GameEngineFixture.h"
+#include "Support/GameEngineFixture.h"
 
 using common::Color;
 using common::Point3D;
@@ -34,8 +34,8 @@ class ProbeNode : public EmptyNode {
     std::vector<std::string>* disposed_;
 };
 
-bool IsWhite(const std::array<int, 3>& p) { return p[0] > 250 && p[1] > 250 && p[2] > 250; }
-bool IsBlack(const std::array<int, 3>& p) { return p[0] < 5 && p[1] < 5 && p[2] < 5; }
+bool IsWhite(const testsupport::Rgba& p) { return p.r > 250 && p.g > 250 && p.b > 250; }
+bool IsBlack(const testsupport::Rgba& p) { return p.r < 5 && p.g < 5 && p.b < 5; }
 
 class NodeTreeTest : public GameEngineTest {
   protected:
@@ -80,8 +80,8 @@ TEST_F(NodeTreeTest, TheInnermostTransparencyWinsAndHiddenSubtreesAreSkipped) {
     EXPECT_EQ(hiddenGroup->Transparency(), 0);
     DrawFrame();
     // Replaced, not multiplied: 100, not 200 * 100 / 255.
-    EXPECT_NEAR(Pixel(20, 20)[0], 100, 2);
-    EXPECT_NEAR(Pixel(60, 20)[0], 200, 2);
+    EXPECT_NEAR(Pixel(20, 20).r, 100, 2);
+    EXPECT_NEAR(Pixel(60, 20).r, 200, 2);
     EXPECT_TRUE(IsBlack(Pixel(100, 20)));
 
     hiddenGroup->SetTransparency(128);
@@ -90,7 +90,7 @@ TEST_F(NodeTreeTest, TheInnermostTransparencyWinsAndHiddenSubtreesAreSkipped) {
     hiddenGroup->SetTransparency(300);
     EXPECT_EQ(hiddenGroup->Transparency(), 255);
     DrawFrame();
-    EXPECT_NEAR(Pixel(100, 20)[0], 200, 2);  // opaque itself, so it inherits the parent's 200
+    EXPECT_NEAR(Pixel(100, 20).r, 200, 2);  // opaque itself, so it inherits the parent's 200
 }
 
 TEST_F(NodeTreeTest, AFailureDeepInTheTreeNamesTheTopmostNode) {
@@ -190,8 +190,8 @@ TEST_F(NodeTreeTest, PictureNodesNeedATextureAndStretchOverTheirSize) {
     scene_->Root()->AddChild(picture);
     DrawFrame();
     const auto inside = Pixel(40, 30);
-    EXPECT_GT(inside[0], 250);
-    EXPECT_LT(inside[1], 5);
+    EXPECT_GT(inside.r, 250);
+    EXPECT_LT(inside.g, 5);
     EXPECT_TRUE(IsBlack(Pixel(46, 30)));
     EXPECT_TRUE(IsBlack(Pixel(40, 36)));
 }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "Common/Exception.h"
-#include "GameEngineFixture.h"
+#include "Support/GameEngineFixture.h"
 
 using common::Color;
 using common::Point3D;
@@ -38,7 +38,7 @@ class TextTest : public GameEngineTest {
         std::string lit;
         for (int x = x0; x < x1; ++x) {
             bool any = false;
-            for (int y = y0; y < y1 && !any; ++y) any = Pixel(x, y)[0] > 64;
+            for (int y = y0; y < y1 && !any; ++y) any = Pixel(x, y).r > 64;
             lit += any ? '1' : '0';
         }
         return lit;

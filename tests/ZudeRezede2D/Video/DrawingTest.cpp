@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "Common/Exception.h"
-#include "GlTestSupport.h"
+#include "Support/VideoFixture.h"
 #include "ZudeRezede2D/Video/Data/ColoredVertices.h"
 #include "ZudeRezede2D/Video/Data/MathW.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Common/Exception.h"
-#include "GlTestSupport.h"
+#include "Support/VideoFixture.h"
 
 namespace zr2d::test {
 namespace {

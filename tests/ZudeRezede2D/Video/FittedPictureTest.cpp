@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "GlTestSupport.h"
+#include "Support/VideoFixture.h"
 
 namespace zr2d::test {
 namespace {

@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "Common/Exception.h"
-#include "GlTestSupport.h"
+#include "Support/VideoFixture.h"
 
 namespace zr2d::test {
 namespace {

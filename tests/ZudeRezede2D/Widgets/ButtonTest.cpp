@@ -18,9 +18,9 @@ using ButtonTest = WidgetTest;
 TEST_F(ButtonTest, ClicksInsideAnEnabledButtonRaiseClicked) {
     Counter clicks;
     frame_->ShowInfoLine(Point3D(0, 280, 0));
-    Main().AddImageButton(PictureFile(20, 20), Point3D(10, 10, 0),
+    Main().AddImageButton(WhitePicture(20, 20), Point3D(10, 10, 0),
                           common::Bind<>(&clicks, &Counter::Count), "", "Ein Bild");
-    const auto button = std::static_pointer_cast<Button>(Main().GetControl(PictureFile(20, 20)));
+    const auto button = std::static_pointer_cast<Button>(Main().GetControl(WhitePicture(20, 20)));
     EXPECT_EQ(button->TextNode(), nullptr);
     EXPECT_EQ(button->Size().X(), 20);
     Draw();
@@ -44,7 +44,7 @@ TEST_F(ButtonTest, ClicksInsideAnEnabledButtonRaiseClicked) {
 
 TEST_F(ButtonTest, PictureAndTextAreClickableWhereTheyAreDrawn) {
     Counter clicks;
-    Main().AddImageButton(PictureFile(40, 60), Point3D(10, 10, 0),
+    Main().AddImageButton(WhitePicture(40, 60), Point3D(10, 10, 0),
                           common::Bind<>(&clicks, &Counter::Count), "beides", "", "Text");
     const auto button = std::static_pointer_cast<Button>(Main().GetControl("beides"));
     const auto text = button->TextNode();
@@ -61,10 +61,10 @@ TEST_F(ButtonTest, PictureAndTextAreClickableWhereTheyAreDrawn) {
     ClickAt(112, 165);  // the picture's lower part
     EXPECT_EQ(clicks.count, 2);
     DrawFrame();
-    EXPECT_EQ(Pixel(112, 165), (std::array<int, 3>{255, 255, 255}));
+    EXPECT_EQ(Pixel(112, 165).Rgb(), (std::array<int, 3>{255, 255, 255}));
 
     // A text taller than the picture: the picture is centred on the text.
-    Main().AddImageButton(PictureFile(8, 8), Point3D(10, 100, 0),
+    Main().AddImageButton(WhitePicture(8, 8), Point3D(10, 100, 0),
                           common::Bind<>(&clicks, &Counter::Count), "klein", "", "Hoch");
     const auto small = std::static_pointer_cast<Button>(Main().GetControl("klein"));
     EXPECT_EQ(small->TextNode()->Position().Y(), 0);
@@ -93,7 +93,7 @@ TEST_F(ButtonTest, AWrappedNodeBecomesTheButton) {
     EXPECT_EQ(content->Parent(), button.get());
     Draw();
     DrawFrame();
-    EXPECT_EQ(Pixel(165, 175), (std::array<int, 3>{255, 0, 0}));
+    EXPECT_EQ(Pixel(165, 175).Rgb(), (std::array<int, 3>{255, 0, 0}));
     ClickAt(165, 175);
     EXPECT_EQ(clicks.count, 1);
 }

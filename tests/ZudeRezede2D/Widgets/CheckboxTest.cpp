@@ -99,10 +99,10 @@ TEST_F(CheckboxTest, TheInitialStateRunsTheDecisionWithoutReporting) {
 
 TEST_F(CheckboxTest, PicturesForTheCheckedStateReplaceTheContent) {
     const auto box = Main().AddCheckboxDefault("bild", "", Point3D(10, 10, 0), nullptr,
-                                               PictureFile(20, 20), PictureFile(24, 24), false);
+                                               WhitePicture(20, 20), WhitePicture(24, 24), false);
     EXPECT_EQ(box->Size().X(), 20);
     const auto content = box->ContentNode();
-    const auto checkedPicture = box->Children().Find(PictureFile(24, 24));
+    const auto checkedPicture = box->Children().Find(WhitePicture(24, 24));
     ASSERT_NE(checkedPicture, nullptr);
     EXPECT_FALSE(checkedPicture->Visible());
     Draw();

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <vector>
 
-#include "../Scene/GameEngineFixture.h"
+#include "Support/GameEngineFixture.h"
 #include "WidgetDemo/DemoFrame.h"
 #include "ZudeRezede2D/Widgets/Group.h"
 
@@ -31,7 +31,7 @@ class WidgetDemoTest : public GameEngineTest {
         scene_->EventManager()->HandleEvent(
             Click(static_cast<Uint16>(corner.X() + dx), static_cast<Uint16>(corner.Y() + dy)));
     }
-    bool Lit(int x, int y) { return Pixel(x, y)[0] > 128; }
+    bool Lit(int x, int y) { return Pixel(x, y).r > 128; }
     void SaveScreenshot(const std::string& png) {
         std::vector<uint8_t> pixels(kWidth * kHeight * 3);
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
@@ -58,10 +58,10 @@ TEST_F(WidgetDemoTest, EveryWidgetIsDrawnWhereItIsClicked) {
     const auto group = demo_->Frame()->MainGroup();
     // Backgrounds from the demo's node creator, at the controls' places.
     const auto knopf = group->GetControl("knopf")->AbsolutePosition();
-    EXPECT_EQ(Pixel(static_cast<int>(knopf.X()) + 1, static_cast<int>(knopf.Y()) + 1),
+    EXPECT_EQ(Pixel(static_cast<int>(knopf.X()) + 1, static_cast<int>(knopf.Y()) + 1).Rgb(),
               (std::array<int, 3>{60, 110, 170}));
     const auto space = group->GetControl("platz")->AbsolutePosition();
-    EXPECT_EQ(Pixel(static_cast<int>(space.X()) + 60, static_cast<int>(space.Y()) + 30),
+    EXPECT_EQ(Pixel(static_cast<int>(space.X()) + 60, static_cast<int>(space.Y()) + 30).Rgb(),
               (std::array<int, 3>{110, 70, 30}));
 
     // The label reads upright: "A" is narrow at its top and wide at its foot.

@@ -74,12 +74,4 @@ void WidgetTest::Type(const std::string& latin1) {
     }
 }
 
-std::string WidgetTest::PictureFile(int w, int h) {
-    const std::string file = dir_.File("p" + std::to_string(w) + "x" + std::to_string(h) + ".png");
-    const std::string command =
-        "convert -size " + std::to_string(w) + "x" + std::to_string(h) + " xc:white PNG32:" + file;
-    EXPECT_EQ(std::system(command.c_str()), 0);
-    return file;
-}
-
 }  // namespace zr2d::test

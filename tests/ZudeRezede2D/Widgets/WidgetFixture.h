@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "../Scene/GameEngineFixture.h"
+#include "Support/GameEngineFixture.h"
 #include "ZudeRezede2D/Widgets/Frame.h"
 #include "ZudeRezede2D/Widgets/Group.h"
 
@@ -41,8 +41,6 @@ class WidgetTest : public GameEngineTest {
     void TapKey(SDLKey key, uint16_t unicode = 0);
     // Each character of ASCII or Latin-1 text as a held key press.
     void Type(const std::string& latin1);
-    // A file with a white picture of that size, for picture buttons and boxes.
-    std::string PictureFile(int w, int h);
     std::shared_ptr<Font> font_;
     std::shared_ptr<Frame> frame_;
     // Every part the creator was asked for, as "<type>/<part>/<control name>".

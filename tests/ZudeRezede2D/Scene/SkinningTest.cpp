@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "Common/Exception.h"
+#include "Support/GameEngineFixture.h"
 #include "ZudeRezede2D/Scene/DynamicMeshNode.h"
-#include "ZudeRezede2D/Scene/GameEngineFixture.h"
 
 namespace zr2d::test {
 namespace {
@@ -71,11 +71,11 @@ TEST_F(SkinningTest, AMeshWithoutBonesDrawsAsLoadedInTheNodesFrame) {
     AddQuad(0, 0, 40, -1);
     MeshNode(Point3D(100, 200, 0));
     DrawFrame();
-    EXPECT_EQ(Pixel(120, 220), kRed);
-    EXPECT_EQ(Pixel(102, 202), kRed);
-    EXPECT_EQ(Pixel(138, 238), kRed);
-    EXPECT_EQ(Pixel(90, 220), kBlack);
-    EXPECT_EQ(Pixel(120, 250), kBlack);
+    EXPECT_EQ(Pixel(120, 220).Rgb(), kRed);
+    EXPECT_EQ(Pixel(102, 202).Rgb(), kRed);
+    EXPECT_EQ(Pixel(138, 238).Rgb(), kRed);
+    EXPECT_EQ(Pixel(90, 220).Rgb(), kBlack);
+    EXPECT_EQ(Pixel(120, 250).Rgb(), kBlack);
 }
 
 TEST_F(SkinningTest, ATurnedBoneCarriesItsVerticesAndItsChildBones) {
@@ -87,20 +87,20 @@ TEST_F(SkinningTest, ATurnedBoneCarriesItsVerticesAndItsChildBones) {
     a->AddBone("A1", Point3D(80, 0, 0));
 
     DrawFrame();
-    EXPECT_EQ(Pixel(210, 210), kRed);  // unbound
-    EXPECT_EQ(Pixel(330, 300), kRed);  // A's quad at 320..340, 290..310
-    EXPECT_EQ(Pixel(380, 300), kRed);  // A1's quad at 375..385
-    EXPECT_EQ(Pixel(300, 330), kBlack);
-    EXPECT_EQ(Pixel(300, 380), kBlack);
+    EXPECT_EQ(Pixel(210, 210).Rgb(), kRed);  // unbound
+    EXPECT_EQ(Pixel(330, 300).Rgb(), kRed);  // A's quad at 320..340, 290..310
+    EXPECT_EQ(Pixel(380, 300).Rgb(), kRed);  // A1's quad at 375..385
+    EXPECT_EQ(Pixel(300, 330).Rgb(), kBlack);
+    EXPECT_EQ(Pixel(300, 380).Rgb(), kBlack);
 
     // 90 degrees about z turns right into down (y points down) about A's position.
     a->SetRotation(Point3D(0, 0, 90));
     DrawFrame();
-    EXPECT_EQ(Pixel(210, 210), kRed);
-    EXPECT_EQ(Pixel(330, 300), kBlack);
-    EXPECT_EQ(Pixel(380, 300), kBlack);
-    EXPECT_EQ(Pixel(300, 330), kRed);
-    EXPECT_EQ(Pixel(300, 380), kRed);
+    EXPECT_EQ(Pixel(210, 210).Rgb(), kRed);
+    EXPECT_EQ(Pixel(330, 300).Rgb(), kBlack);
+    EXPECT_EQ(Pixel(380, 300).Rgb(), kBlack);
+    EXPECT_EQ(Pixel(300, 330).Rgb(), kRed);
+    EXPECT_EQ(Pixel(300, 380).Rgb(), kRed);
     const auto m = a->Matrix();
     EXPECT_NEAR(m[12], 100, 1e-4);  // relative to the mesh node, not the window
     EXPECT_NEAR(m[13], 100, 1e-4);
@@ -110,9 +110,9 @@ TEST_F(SkinningTest, ATurnedBoneCarriesItsVerticesAndItsChildBones) {
     a->SetVisible(false);
     a->SetRotation(Point3D(0, 0, 180));
     DrawFrame();
-    EXPECT_EQ(Pixel(300, 330), kBlack);
-    EXPECT_EQ(Pixel(270, 300), kRed);  // A's quad now left of A
-    EXPECT_EQ(Pixel(220, 300), kRed);  // and A1 with it
+    EXPECT_EQ(Pixel(300, 330).Rgb(), kBlack);
+    EXPECT_EQ(Pixel(270, 300).Rgb(), kRed);  // A's quad now left of A
+    EXPECT_EQ(Pixel(220, 300).Rgb(), kRed);  // and A1 with it
 }
 
 TEST_F(SkinningTest, BadBoneAndFaceNumbersFailBeforeDrawing) {

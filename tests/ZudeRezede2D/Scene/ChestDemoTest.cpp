@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "ChestDemo.h"
-#include "ZudeRezede2D/Scene/GameEngineFixture.h"
+#include "Support/GameEngineFixture.h"
 
 namespace zr2d::test {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "Common/Exception.h"
+#include "Support/VideoFixture.h"
 #include "ZudeRezede2D/Video/Data/IndexedVertices.h"
-#include "ZudeRezede2D/Video/GlTestSupport.h"
 
 namespace zr2d::test {
 namespace {

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "ZudeRezede2D/GameEngine.h"
+
+namespace testsupport {
+
+// A real engine in a width x height window (under Xvfb in the test run), as tests and
+// benchmarks open it.
+std::unique_ptr<zr2d::GameEngine> OpenTestEngine(int width, int height, const std::string& title,
+                                                 int32_t maxTextureSize);
+
+}  // namespace testsupport
