@@ -27,7 +27,7 @@ build_and_test() {
 
 build_and_test release || status=1
 
-# verify_asan_link_order=0: window tests preload the Mesa driver (see tests/CMakeLists.txt).
+# verify_asan_link_order=0: window tests preload the Mesa driver (see tests/Support/CMakeLists.txt).
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:verify_asan_link_order=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
