@@ -5,9 +5,9 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev libsdl-gfx1.2-dev libgl-dev libglu1-mesa-dev
-  libfmt-dev libutf8proc-dev ttf-bitstream-vera
+  libfmt-dev libutf8proc-dev ttf-bitstream-vera libexif-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth libgl1-mesa-dri xdotool imagemagick python3 bc procps valgrind
+  xvfb xauth libgl1-mesa-dri xdotool imagemagick exif python3 bc procps valgrind
   libassimp-dev assimp-testmodels
   desktop-file-utils appstream dpkg-dev librsvg2-bin
   clang-14 libclang-rt-14-dev

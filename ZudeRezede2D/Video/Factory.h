@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -99,8 +100,10 @@ class Factory {
         const std::string& fileName, const common::Point2D& bounds);
 
   private:
-    // The decoded file, ready for splitting (alpha copied as is); the caller frees it.
-    SDL_Surface* OpenImage(const std::string& fileName);
+    // The decoded file, upright and ready for splitting (alpha copied as is); the caller frees
+    // it. A JPEG larger than within is decoded at reduced scale, no smaller than fits them.
+    SDL_Surface* OpenImage(const std::string& fileName,
+                           const std::optional<common::Point2D>& within = std::nullopt);
 
     Engine* engine_;
 };
