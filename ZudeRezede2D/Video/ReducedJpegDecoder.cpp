@@ -79,7 +79,7 @@ ReducedJpegDecoder::Result Read(Reading& reading, const common::Point2D& target)
     const bool ink = IsInk(info.jpeg_color_space);
     const int eighths = ReducedJpegDecoder::Eighths(static_cast<int>(info.image_width),
                                                     static_cast<int>(info.image_height), target);
-    // IMG_Load takes ink for light, so those files are always decoded here.
+    // IMG_Load takes ink for light, so such files are always decoded here.
     if (eighths == 8 && !ink) return ReducedJpegDecoder::Result::NotReduced;
     info.scale_num = static_cast<unsigned>(eighths);
     info.scale_denom = 8;

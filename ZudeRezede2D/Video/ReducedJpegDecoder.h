@@ -16,8 +16,9 @@ class ReducedJpegDecoder {
     enum class Result { Decoded, NotReduced, Failed };
 
     // On Decoded, *surface is a new 32-bit RGBA surface (opaque) the caller frees. NotReduced:
-    // no JPEG, or one no larger than the target in an ordinary colour space; IMG_Load reads it
-    // as well. Failed: a broken JPEG, with the reason in SDL's error text.
+    // no JPEG, or one that no reduction would cover the target with, in light (not ink) colours;
+    // IMG_Load reads it whole.
+    // Failed: a broken JPEG, with the reason in SDL's error text.
     static Result Decode(const std::string& path, const common::Point2D& target,
                          SDL_Surface** surface);
 
