@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include <limits>
 #include <memory>
 
 #include "ExifOrientation.h"
@@ -14,8 +15,9 @@ namespace zr2d {
 SDL_Surface* PictureDecoder::Load(const std::string& path,
                                   const std::optional<common::Point2D>& within) {
     const ExifOrientation orientation = ExifOrientation::Read(path);
-    // Without bounds nothing is reduced; the largest edge SDL can blit stands in for them.
-    common::Point2D target = within.value_or(common::Point2D(32767, 32767));
+    // Without bounds the picture keeps its natural size.
+    constexpr float kUnbounded = std::numeric_limits<float>::max();
+    common::Point2D target = within.value_or(common::Point2D(kUnbounded, kUnbounded));
     // The bounds hold for the upright picture, so a sideways one is decoded for them turned.
     if (orientation.SwapsAxes()) target = common::Point2D(target.Y(), target.X());
     SDL_Surface* picture = nullptr;

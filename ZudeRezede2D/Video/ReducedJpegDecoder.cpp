@@ -30,7 +30,7 @@ struct ErrorJump {
 void IgnoreMessage(j_common_ptr, int) {}
 
 // Everything that must be released after a jump out of libjpeg, kept out of the frame that
-// calls setjmp.
+// calls setjmp. Destroying a decompressor that was never created is harmless.
 struct Reading {
     jpeg_decompress_struct info{};
     ErrorJump errors{};
@@ -74,6 +74,7 @@ SDL_Surface* NewRgbaSurface(JDIMENSION width, JDIMENSION height) {
 ReducedJpegDecoder::Result Read(Reading& reading, const common::Point2D& target) {
     jpeg_decompress_struct& info = reading.info;
     if (setjmp(reading.errors.jump)) return ReducedJpegDecoder::Result::Failed;
+    jpeg_create_decompress(&info);
     jpeg_stdio_src(&info, reading.file);
     jpeg_read_header(&info, TRUE);
     const bool ink = IsInk(info.jpeg_color_space);
@@ -129,7 +130,6 @@ ReducedJpegDecoder::Result ReducedJpegDecoder::Decode(const std::string& path,
     reading.info.err = jpeg_std_error(&reading.errors.manager);
     reading.errors.manager.error_exit = JumpOnError;
     reading.errors.manager.emit_message = IgnoreMessage;
-    jpeg_create_decompress(&reading.info);
     reading.file = std::fopen(path.c_str(), "rb");
     if (!reading.file || !StartsLikeJpeg(reading.file)) return Result::NotReduced;
     const Result result = Read(reading, target);
