@@ -12,14 +12,28 @@ sideways_photo() {  # file
     >/dev/null
 }
 
-expect_colour() {  # x y red|blue what
-  local colour r g b
-  colour=$(screen_pixel "$1" "$2")
-  IFS=, read -r r g b <<<"$colour"
-  case "$3" in
-    red) ((r > 150 && b < 100)) || fail "$4: not red at $1 $2 ($colour)" ;;
-    blue) ((b > 150 && r < 100)) || fail "$4: not blue at $1 $2 ($colour)" ;;
-  esac
+# Whether the screen is red above and blue below at the given columns and rows.
+upright_at() {  # top-row bottom-row x...
+  local top=$1 bottom=$2 x r g b
+  shift 2
+  for x in "$@"; do
+    IFS=, read -r r g b <<<"$(screen_pixel "$x" "$top")"
+    ((r > 150 && b < 100)) || { last="not red at $x $top ($r,$g,$b)"; return 1; }
+    IFS=, read -r r g b <<<"$(screen_pixel "$x" "$bottom")"
+    ((b > 150 && r < 100)) || { last="not blue at $x $bottom ($r,$g,$b)"; return 1; }
+  done
+}
+
+# The picture may still be fading in on a busy machine: a few seconds to settle.
+last=""
+expect_upright() {  # what top-row bottom-row x...
+  local what=$1
+  shift
+  for _ in $(seq $((20 * slow))); do
+    upright_at "$@" && return 0
+    pause 0.5
+  done
+  fail "$what is not upright: $last"
 }
 
 case "$robust_case" in
@@ -31,17 +45,10 @@ start_game
 wait_for_game_window
 wait_for_log "Menü geöffnet"
 pause 1
-# Turned the wrong way, the thumbnail would be red on the left and blue on the right.
-expect_colour 200 115 red "the thumbnail's top"
-expect_colour 265 115 red "the thumbnail's top"
-expect_colour 200 185 blue "the thumbnail's bottom"
-expect_colour 265 185 blue "the thumbnail's bottom"
+# Turned the wrong way, both would be red on the left and blue on the right.
+expect_upright "the thumbnail" 115 185 200 265
 play_first_set
-pause 2
-expect_colour 300 150 red "the picture's top"
-expect_colour 700 150 red "the picture's top"
-expect_colour 300 600 blue "the picture's bottom"
-expect_colour 700 600 blue "the picture's bottom"
+expect_upright "the picture" 150 600 300 700
 click 670 756   # the game's "Beenden"
 pause 1.5
 quit_from_menu
