@@ -60,7 +60,8 @@ std::vector<std::shared_ptr<PictureFile>> GameScene::ReadPictureFolder(
     return pictures;
 }
 
-std::shared_ptr<zr2d::Texture> GameScene::LoadPictureTexture(const std::string& path) {
+std::shared_ptr<zr2d::Texture> GameScene::LoadPictureTexture(
+    const std::string& path, const std::optional<common::Point2D>& bounds) {
     std::optional<std::string> temporary;
     try {
         // Without a copy (read-only or full working folder) the picture is read where it is.
@@ -68,7 +69,7 @@ std::shared_ptr<zr2d::Texture> GameScene::LoadPictureTexture(const std::string& 
         // Camera photos are larger than the screen: shown whole, scaled down, not cropped.
         zr2d::Engine& video = GameEngine().VideoEngine();
         auto texture = video.Factory().CreateFittedTextureFromFile(
-            temporary.value_or(path), video.VideoSettings().Resolution());
+            temporary.value_or(path), bounds.value_or(video.VideoSettings().Resolution()));
         if (temporary) std::filesystem::remove(*temporary);
         return texture;
     } catch (const std::exception& error) {

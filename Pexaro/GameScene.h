@@ -61,9 +61,11 @@ class GameScene : public zr2d::Scene {
     // logged and skipped.
     std::vector<std::shared_ptr<PictureFile>> ReadPictureFolder(
         const std::filesystem::path& folder) const;
-    // Loads a picture through a temporary copy in the working folder, scaled down when it is
-    // larger than the screen; null after a warning when it cannot be loaded.
-    std::shared_ptr<zr2d::Texture> LoadPictureTexture(const std::string& path);
+    // Loads a picture through a temporary copy in the working folder, upright, scaled down when
+    // it is larger than the bounds (the screen unless given); null after a warning when it
+    // cannot be loaded.
+    std::shared_ptr<zr2d::Texture> LoadPictureTexture(
+        const std::string& path, const std::optional<common::Point2D>& bounds = std::nullopt);
 
   protected:
     // The group check boxes made while build runs are set buttons with their thumbnail on the

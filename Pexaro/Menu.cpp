@@ -23,6 +23,7 @@ constexpr float kMainWidth = 160;
 constexpr float kMainHeight = 143;
 constexpr Point3D kPanelSize(504, 290, 0);
 constexpr int32_t kSetsPerPage = 4;
+constexpr float kThumbnailBox = 120;
 
 float Whole(float value) { return static_cast<float>(static_cast<int32_t>(value)); }
 
@@ -199,16 +200,19 @@ void Menu::AddThumbnail(zr2d::Node& button, SetButtonSide side,
     if (pictures.empty()) return;
     const auto chosen = pictures[static_cast<size_t>(
         common::RandomNumber::Get(1, static_cast<int32_t>(pictures.size())) - 1)];
-    auto texture = LoadPictureTexture(folder.string() + "//" + chosen);
+    // Decoded for twice the box, so that the thumbnail stays sharp without screen-sized
+    // textures.
+    auto texture = LoadPictureTexture(folder.string() + "//" + chosen,
+                                      Point2D(2 * kThumbnailBox, 2 * kThumbnailBox));
     if (!texture) return;
     thumbnails_.push_back(texture);
     auto thumbnail = NodeFactory().CreatePictureNode(texture, Point3D(0, 0, 0));
-    const Point2D fitted = texture->Size().FitInto(Point2D(120, 120));
+    const Point2D fitted = texture->Size().FitInto(Point2D(kThumbnailBox, kThumbnailBox));
     const float scale = fitted.X() / texture->Size().X();
     thumbnail->SetScale(Point3D(scale, scale, 1));
-    const float column = side == SetButtonSide::Left ? 0 : kListWidth - 120;
-    thumbnail->SetPosition(
-        Point3D(Whole(column + (120 - fitted.X()) / 2), Whole((40 - fitted.Y()) / 2), 0.5f));
+    const float column = side == SetButtonSide::Left ? 0 : kListWidth - kThumbnailBox;
+    thumbnail->SetPosition(Point3D(Whole(column + (kThumbnailBox - fitted.X()) / 2),
+                                   Whole((40 - fitted.Y()) / 2), 0.5f));
     button.AddChild(thumbnail);
 }
 

@@ -15,7 +15,8 @@ void Make(const std::string& command) {
 
 BenchPictures MakeStandIns() {
     static const testsupport::TempDir folder;
-    const BenchPictures pictures{folder.Path() / "foto.jpg", folder.Path() / "grafik.png"};
+    const BenchPictures pictures{folder.Path() / "foto.jpg", folder.Path() / "grafik.png",
+                                 folder.Path() / "foto.jpg"};
     // Larger than the screen, so that the fitting runs as it does for real photos.
     Make("convert -size 1600x1200 gradient:orange-navy '" + pictures.photo.string() + "'");
     Make("convert -size 1400x1050 gradient:white-teal -depth 8 '" + pictures.graphic.string() +
@@ -26,7 +27,7 @@ BenchPictures MakeStandIns() {
 BenchPictures Find() {
     if (const char* folder = std::getenv("PEXARO_BENCH_PICTURES")) {
         const std::filesystem::path path(folder);
-        return {path / "foto.jpg", path / "grafik.png"};
+        return {path / "foto.jpg", path / "grafik.png", path / "foto-50.jpg"};
     }
     return MakeStandIns();
 }

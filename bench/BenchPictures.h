@@ -5,13 +5,15 @@
 
 namespace bench {
 
-// The pictures of the picture pipeline: a camera photo (JPEG) and a large graphic (PNG).
-// scripts/bench.sh makes full-size ones (12 and 4 megapixels) and names their folder in
+// The pictures of the picture pipeline: a camera photo (JPEG), a large graphic (PNG) and a
+// very large photo (JPEG). scripts/bench.sh makes full-size ones (12, 4 and 50 megapixels) and
+// names their folder in
 // PEXARO_BENCH_PICTURES; without it, small stand-ins are made once per process, so that a
 // smoke run stays quick.
 struct BenchPictures {
     std::filesystem::path photo;
     std::filesystem::path graphic;
+    std::filesystem::path largePhoto;
 };
 
 const BenchPictures& Pictures();

@@ -118,8 +118,10 @@ def parse_callgrind(path):
 
 # Why a target is missed, from the profiles in the section below the table.
 WHY = {
-    "photo": "the averaging and the smoothing zoom after decoding take 300 M instructions "
-             "against 510 M for the decode",
+    "photo": "the reduced-scale decode (next row) is its floor; the blit and the smoothing zoom "
+             "from 1500 × 1125 to the screen come on top",
+    "menu page": "each thumbnail still entropy-decodes its whole file, which no reduction "
+                 "skips",
     "graphic": "SDL_gfx's smoothing zoom alone takes 86 M instructions against 626 M for the "
                "decode",
     "CrossFade": "bound by the software rasteriser, which blends two screen-sized pictures "
@@ -161,6 +163,10 @@ def main():
                                    args.run_folder, args.runs)
     print("profiles ...", flush=True)
     shares = {key: engine_share(bench, f"^Frame_{key}/") for key in ("CrossFade", "Menu")}
+    print("memory of a 50-megapixel photo ...", flush=True)
+    memory = {kind: run_benchmarks(bench, f"^Memory_LargePhoto_{kind}/", 1)
+              [f"Memory_LargePhoto_{kind}/iterations:1/real_time"]["peak_growth_mb"]
+              for kind in ("Game", "Decode")}
     print("20-game session ...", flush=True)
     session = run_benchmarks(bench, "^Session_Games/20/", 1)
     session = session["Session_Games/20/iterations:1/real_time"]
@@ -169,12 +175,27 @@ def main():
         return b[f"{name}/real_time"][key]
 
     rows = []
-    for kind, label in (("photo", "12-megapixel JPEG"), ("graphic", "4-megapixel PNG")):
+    for kind, label, target in (("photo", "12-megapixel JPEG", 0.5),
+                                ("graphic", "4-megapixel PNG", 1.25)):
         pipeline = ms(f"Picture_Pipeline/{kind}", "cpu_time")
         decode = ms(f"Picture_Decode/{kind}", "cpu_time")
         rows.append((f"Picture pipeline, {label} (CPU time)", f"{pipeline:.0f} ms",
-                     f"IMG_Load alone {decode:.0f} ms", f"{pipeline / decode:.2f}", "≤ 1.25",
-                     verdict(pipeline / decode, 1.25, True, kind)))
+                     f"IMG_Load alone {decode:.0f} ms", f"{pipeline / decode:.2f}",
+                     f"≤ {target}", verdict(pipeline / decode, target, True, kind)))
+    photo_decode = ms("Picture_Decode/photo", "cpu_time")
+    reduced = ms("Picture_ReducedDecode", "cpu_time")
+    rows.append(("Reduced-scale decode alone, 12-megapixel JPEG to cover 1024 × 768 (CPU time)",
+                 f"{reduced:.0f} ms", f"IMG_Load alone {photo_decode:.0f} ms",
+                 f"{reduced / photo_decode:.2f}", "floor of the pipeline", "–"))
+    page = ms("Picture_MenuPage", "cpu_time")
+    rows.append(("Menu page of four sets of 12-megapixel JPEGs built (CPU time)",
+                 f"{page:.0f} ms", f"one IMG_Load {photo_decode:.0f} ms",
+                 f"{page / photo_decode:.2f}", "≤ 0.6",
+                 verdict(page / photo_decode, 0.6, True, "menu page")))
+    rows.append(("Memory, loading a 50-megapixel JPEG",
+                 f"peak RSS grows by {memory['Game']:.0f} MB",
+                 f"IMG_Load alone {memory['Decode']:.0f} MB", "–", "below a full decode",
+                 "met" if memory["Game"] < memory["Decode"] else "**missed**"))
     cached, first = b["Text_Cached/real_time"], b["Text_FirstRendering/real_time"]
     speedup = first["cpu_time"] / cached["cpu_time"]
     counted_ok = cached["font_openings"] == 0 and cached["uploads"] == 0

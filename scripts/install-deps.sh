@@ -5,9 +5,9 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev libsdl-gfx1.2-dev libgl-dev libglu1-mesa-dev
-  libfmt-dev libutf8proc-dev ttf-bitstream-vera
+  libfmt-dev libutf8proc-dev ttf-bitstream-vera libexif-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-xkb-utils libgl1-mesa-dri xdotool imagemagick python3 bc procps valgrind
+  xvfb xauth x11-xkb-utils libgl1-mesa-dri xdotool imagemagick exif python3 bc procps valgrind
   libsdl1.2-compat
   libassimp-dev assimp-testmodels
   desktop-file-utils appstream dpkg-dev librsvg2-bin

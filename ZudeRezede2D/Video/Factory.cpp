@@ -1,7 +1,6 @@
 #include "Factory.h"
 
 #include <SDL.h>
-#include <SDL_image.h>
 
 #include <exception>
 #include <filesystem>
@@ -11,6 +10,7 @@
 #include "Common/Helper.h"
 #include "Common/MyLog.h"
 #include "Engine.h"
+#include "PictureDecoder.h"
 #include "SdlResources.h"
 
 namespace zr2d {
@@ -78,7 +78,8 @@ std::shared_ptr<Surfaces> Factory::LoadImage(const std::string& fileName) {
     return ConvertToSurfaces(surface.Get(), fileName);
 }
 
-SDL_Surface* Factory::OpenImage(const std::string& fileName) {
+SDL_Surface* Factory::OpenImage(const std::string& fileName,
+                                const std::optional<common::Point2D>& within) {
     std::error_code ignored;
     if (!std::filesystem::exists(fileName, ignored)) {
         common::Helper::Fail("Datei " + fileName + " ist nicht vorhanden");
@@ -90,7 +91,7 @@ SDL_Surface* Factory::OpenImage(const std::string& fileName) {
         common::Helper::Fail("Error loading image " + fileName +
                              " - Dateiname enthält Sonderzeichen.");
     }
-    SDL_Surface* surface = IMG_Load(name.c_str());
+    SDL_Surface* surface = PictureDecoder::Load(name, within);
     if (!surface) {
         common::Helper::Fail("Error loading image " + fileName + "/nSDL Error: " + SDL_GetError());
     }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -82,8 +83,10 @@ class Factory {
     // Transparent black, always 32-bit RGBA whatever the window depth.
     SDL_Surface* CreateEmptySurface(const common::Point2D& size);
     void FreeSdlSurface(SDL_Surface* surface);
-    // The decoded file, ready for splitting (alpha copied as is); the caller frees it.
-    SDL_Surface* OpenImage(const std::string& fileName);
+    // The decoded file, upright and ready for splitting (alpha copied as is); the caller frees
+    // it. A JPEG larger than within is decoded at reduced scale, no smaller than fits them.
+    SDL_Surface* OpenImage(const std::string& fileName,
+                           const std::optional<common::Point2D>& within = std::nullopt);
 
     Engine* engine_;
 };

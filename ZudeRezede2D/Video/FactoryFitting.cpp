@@ -24,7 +24,7 @@ SdlSurfacePtr Checked(SDL_Surface* surface, const std::string& what) {
 std::shared_ptr<Texture> Factory::CreateFittedTextureFromFile(const std::string& fileName,
                                                               const common::Point2D& bounds) {
     try {
-        SdlSurfacePtr picture(OpenImage(fileName));
+        SdlSurfacePtr picture(OpenImage(fileName, bounds));
         const common::Point2D size(static_cast<float>(picture->w), static_cast<float>(picture->h));
         if (size.X() > bounds.X() || size.Y() > bounds.Y()) {
             const common::Point2D fitted = size.FitInto(bounds);

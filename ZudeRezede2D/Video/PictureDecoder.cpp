@@ -1,0 +1,38 @@
+#include "PictureDecoder.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <limits>
+
+#include "ExifOrientation.h"
+#include "ReducedJpegDecoder.h"
+#include "SdlResources.h"
+#include "UprightTurn.h"
+
+namespace zr2d {
+
+SDL_Surface* PictureDecoder::Load(const std::string& path,
+                                  const std::optional<common::Point2D>& within) {
+    const ExifOrientation orientation = ExifOrientation::Read(path);
+    // Without bounds the picture keeps its natural size.
+    constexpr float kUnbounded = std::numeric_limits<float>::max();
+    common::Point2D target = within.value_or(common::Point2D(kUnbounded, kUnbounded));
+    // The bounds hold for the upright picture, so a sideways one is decoded for them turned.
+    if (orientation.SwapsAxes()) target = common::Point2D(target.Y(), target.X());
+    SDL_Surface* picture = nullptr;
+    switch (ReducedJpegDecoder::Decode(path, target, &picture)) {
+        case ReducedJpegDecoder::Result::Failed:
+            return nullptr;
+        case ReducedJpegDecoder::Result::NotReduced:
+            picture = IMG_Load(path.c_str());
+            break;
+        case ReducedJpegDecoder::Result::Decoded:
+            break;
+    }
+    if (!picture || orientation.IsUpright()) return picture;
+    const SdlSurfacePtr unturned(picture);
+    return TurnUpright(*unturned, orientation);
+}
+
+}  // namespace zr2d

@@ -1,0 +1,118 @@
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "GameFixture.h"
+
+namespace pexaro::test {
+namespace {
+
+const std::filesystem::path kCorpus = PEXARO_PICTURE_CORPUS;
+
+// Resampling differs between the game (libjpeg's scaled IDCT, block averages, a bilinear zoom)
+// and ImageMagick (a Lanczos filter): on these photo-like pictures the mean stays below 1 level
+// of 255. A picture turned or mirrored the wrong way gives 30 and more.
+constexpr double kMeanDifferenceLimit = 2.0;
+
+class PictureCorpusTest : public GameTest {
+  protected:
+    // The RGB bytes of the texture as drawn over black in the window's top-left corner.
+    std::vector<uint8_t> Shown(const zr2d::Texture& texture, int width, int height) {
+        zr2d::Engine& video = Engine().VideoEngine();
+        video.InitFrame();
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+        video.Set2DView({0, 0, 10}, {0, 0, 0}, {0, 1, 0});
+        video.DrawTexture(texture, std::nullopt, std::nullopt);
+        std::vector<uint8_t> bottomUp(static_cast<size_t>(width) * height * 3);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 768 - height, width, height, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
+        std::vector<uint8_t> topDown(bottomUp.size());
+        const size_t row = static_cast<size_t>(width) * 3;
+        for (int y = 0; y < height; ++y) {
+            std::copy_n(bottomUp.begin() + static_cast<std::ptrdiff_t>((height - 1 - y) * row), row,
+                        topDown.begin() + static_cast<std::ptrdiff_t>(y * row));
+        }
+        return topDown;
+    }
+
+    // ImageMagick's rendering of the file, upright, at that size, over black.
+    std::vector<uint8_t> Reference(const std::filesystem::path& file, int width, int height) {
+        const std::string size = std::to_string(width) + "x" + std::to_string(height) + "!";
+        const std::filesystem::path raw = Path("reference.rgb");
+        // A truncated file draws a warning and a non-zero status, and is rendered all the same.
+        const std::string command = "convert '" + file.string() + "' -auto-orient -resize " + size +
+                                    " -background black -alpha remove -depth 8 rgb:'" +
+                                    raw.string() + "' 2>/dev/null";
+        std::filesystem::remove(raw);
+        [[maybe_unused]] const int status = std::system(command.c_str());
+        std::ifstream in(raw, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    static long PeakResidentKilobytes() {
+        std::ifstream status("/proc/self/status");
+        for (std::string line; std::getline(status, line);) {
+            if (line.starts_with("VmHWM:")) return std::stol(line.substr(6));
+        }
+        return 0;
+    }
+
+    static double MeanDifference(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
+        if (a.size() != b.size() || a.empty()) return 255;
+        uint64_t sum = 0;
+        for (size_t i = 0; i < a.size(); ++i) sum += static_cast<uint64_t>(std::abs(a[i] - b[i]));
+        return static_cast<double>(sum) / static_cast<double>(a.size());
+    }
+};
+
+}  // namespace
+
+TEST_F(PictureCorpusTest, EveryKindOfFileShowsAsOtherViewersShowIt) {
+    control_->ShowMenu();
+    GameScene& scene = *CurrentMenu();
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(kCorpus)) files.push_back(entry);
+    ASSERT_GE(files.size(), 30u) << "the corpus in " << kCorpus << " is incomplete";
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.filename().string());
+        const auto texture = scene.LoadPictureTexture(file.string());
+        ASSERT_NE(texture, nullptr);
+        const int width = static_cast<int>(texture->Size().X());
+        const int height = static_cast<int>(texture->Size().Y());
+        const double difference =
+            MeanDifference(Shown(*texture, width, height), Reference(file, width, height));
+        std::cout << file.filename().string() << " " << width << "x" << height << " " << difference
+                  << "\n";
+        EXPECT_LE(difference, kMeanDifferenceLimit);
+    }
+
+    // Broken after a JPEG's first marker: the reduced decoder fails the way IMG_Load does.
+    std::ofstream(Path("kaputt.jpg"), std::ios::binary) << "\xFF\xD8\xFF\xE0 kein Bild";
+    EXPECT_EQ(scene.LoadPictureTexture(Path("kaputt.jpg").string()), nullptr);
+    EXPECT_TRUE(log_.Contains("Error loading image _tmpFilePexaro.jpg/nSDL Error: "));
+}
+
+// Peak resident memory while the game loads a 50-megapixel photo: far less than the decoded
+// picture alone (8200 x 6100 x 3 bytes, 150 MB) would take.
+TEST_F(PictureCorpusTest, LargePhotosAreNeverDecodedWhole) {
+    control_->ShowMenu();
+    GameScene& scene = *CurrentMenu();
+    // Writing 5 resets the peak to the present size (Linux 4.0 and later).
+    if (!(std::ofstream("/proc/self/clear_refs") << "5")) GTEST_SKIP() << "no peak reset";
+    const long before = PeakResidentKilobytes();
+    const auto texture = scene.LoadPictureTexture((kCorpus / "jpeg-50-megapixel.jpg").string());
+    ASSERT_NE(texture, nullptr);
+    const long growth = PeakResidentKilobytes() - before;
+    std::cout << "peak resident memory grew by " << growth << " kB\n";
+    EXPECT_LT(growth, 8200L * 6100 * 3 / 1024 / 4);
+}
+
+}  // namespace pexaro::test

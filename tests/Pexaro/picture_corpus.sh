@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Makes the kinds of picture files players bring, from phones, cameras and editors, with
+# ImageMagick: JPEG encodings and the eight orientations, PNG and BMP variants, a truncated JPEG
+# and a 50-megapixel photo. Usage: picture_corpus.sh <folder>
+set -euo pipefail
+
+out=$1
+mkdir -p "$out"
+cd "$out"
+
+# Photo-like detail: smooth areas, edges, no symmetry that would hide a wrong turn.
+convert -size 400x250 -seed 11 plasma:fractal -blur 0x1 -resize 1600x1000! -depth 8 photo.ppm
+convert -size 200x150 -seed 12 plasma:fractal -blur 0x1 -depth 8 small.ppm
+# An opaque spot in a half-transparent field, for the formats with alpha.
+convert -size 640x480 -seed 13 plasma:fractal -blur 0x1 \
+  \( -size 640x480 xc:'gray(50%)' -fill white -draw 'circle 200,200 200,320' \) \
+  -alpha off -compose copy_opacity -composite -depth 8 clear.png
+
+convert photo.ppm -quality 90 -interlace none -sampling-factor 2x2 jpeg-baseline-420.jpg
+convert photo.ppm -quality 90 -interlace plane jpeg-progressive.jpg
+convert photo.ppm -quality 90 -sampling-factor 1x1 jpeg-444.jpg
+convert photo.ppm -quality 90 -colorspace gray jpeg-grey.jpg
+convert photo.ppm -quality 90 -colorspace cmyk jpeg-cmyk.jpg
+convert small.ppm -quality 90 -colorspace cmyk jpeg-cmyk-small.jpg
+convert small.ppm -quality 90 jpeg-small.jpg
+
+# Stored turned the other way, with the tag that tells viewers how to turn it back.
+orient() {  # source orientation output
+  # shellcheck disable=SC2086  # the turn is one or two words
+  convert "$1" ${turns[$2]} -quality 90 untagged.jpg
+  exif --create-exif --ifd=0 --tag=Orientation --set-value="$2" --output="$3" untagged.jpg >/dev/null
+}
+turns=(["1"]=-noop ["2"]=-flop ["3"]="-rotate 180" ["4"]=-flip ["5"]=-transpose ["6"]="-rotate -90"
+  ["7"]=-transverse ["8"]="-rotate 90" ["9"]=-noop)
+for o in 1 2 3 4 5 6 7 8; do
+  orient photo.ppm "$o" "jpeg-orientation-$o.jpg"
+  orient small.ppm "$o" "jpeg-small-orientation-$o.jpg"
+done
+# A value no camera writes: shown as stored.
+orient photo.ppm 9 jpeg-orientation-nonsense.jpg
+
+head -c "$(($(stat -c %s jpeg-baseline-420.jpg) * 2 / 3))" jpeg-baseline-420.jpg >jpeg-truncated.jpg
+
+convert photo.ppm -resize 8200x6100! -quality 85 jpeg-50-megapixel.jpg
+
+convert photo.ppm -resize 900x600 -depth 8 png-8-bit.png
+convert photo.ppm -resize 900x600 -depth 16 png-16-bit.png
+convert clear.png -colors 64 PNG8:png-palette-transparent.png
+convert clear.png -colorspace gray -depth 8 PNG32:png-grey-alpha.png
+convert clear.png -colorspace gray -depth 8 -type GrayscaleAlpha png-grey-alpha.png
+convert photo.ppm -resize 900x600 -interlace PNG png-interlaced.png
+
+convert photo.ppm -resize 900x600 -type TrueColor BMP3:bmp-24-bit.bmp
+convert clear.png -type TrueColorAlpha BMP:bmp-32-bit.bmp
+convert photo.ppm -resize 900x600 -colors 200 -type Palette BMP3:bmp-8-bit-palette.bmp
+
+rm -f photo.ppm small.ppm clear.png untagged.jpg

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Photos as phones save them: a portrait photo stored sideways with the EXIF orientation 6
+# ("turn 90 degrees clockwise") shows upright in the menu's thumbnail and in the game.
+source "$(dirname "$0")/lib.sh"
+
+# Upright: red above, blue below. Stored turned a quarter anticlockwise, with the tag.
+sideways_photo() {  # file
+  mkdir -p "$(dirname "$1")"
+  convert -size 4000x1500 xc:'#c02020' -size 4000x1500 xc:'#2040c0' -append -rotate -90 \
+    -quality 90 "$scratch/untagged.jpg"
+  exif --create-exif --ifd=0 --tag=Orientation --set-value=6 --output="$1" "$scratch/untagged.jpg" \
+    >/dev/null
+}
+
+# Whether the screen is red above and blue below at the given columns and rows.
+upright_at() {  # top-row bottom-row x...
+  local top=$1 bottom=$2 x r g b
+  shift 2
+  for x in "$@"; do
+    IFS=, read -r r g b <<<"$(screen_pixel "$x" "$top")"
+    ((r > 150 && b < 100)) || { last="not red at $x $top ($r,$g,$b)"; return 1; }
+    IFS=, read -r r g b <<<"$(screen_pixel "$x" "$bottom")"
+    ((b > 150 && r < 100)) || { last="not blue at $x $bottom ($r,$g,$b)"; return 1; }
+  done
+}
+
+# The picture may still be fading in on a busy machine: a few seconds to settle.
+last=""
+expect_upright() {  # what top-row bottom-row x...
+  local what=$1
+  shift
+  for _ in $(seq $((20 * slow))); do
+    upright_at "$@" && return 0
+    pause 0.5
+  done
+  fail "$what is not upright: $last"
+}
+
+case "$robust_case" in
+  sideways) sideways_photo "$work/bilder/Hochkant/Hund.jpg" ;;
+  *) fail "unknown case" ;;
+esac
+
+start_game
+wait_for_game_window
+wait_for_log "Menü geöffnet"
+pause 1
+# Turned the wrong way, both would be red on the left and blue on the right.
+expect_upright "the thumbnail" 115 185 200 265
+play_first_set
+expect_upright "the picture" 150 600 300 700
+click 670 756   # the game's "Beenden"
+pause 1.5
+quit_from_menu
+expect_no_log "^Warn "
+expect_tidy
+echo "photos $robust_case: ok"
