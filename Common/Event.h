@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <vector>
@@ -34,7 +35,12 @@ class Event {
   public:
     using Handler = Delegate<Args...>;
 
-    Event() : view_(*this) {}
+    Event() : state_(std::make_shared<State>()), view_(*this) {}
+    // A handler may destroy the event's owner while it raises: the raise then stops.
+    ~Event() {
+        std::lock_guard lock(state_->mutex);
+        state_->alive = false;
+    }
     Event(const Event&) = delete;
     Event& operator=(const Event&) = delete;
 
@@ -43,19 +49,20 @@ class Event {
     // Count follows the calls: a duplicate Add still counts, a Remove of an unknown handler
     // still subtracts.
     void Add(const Handler& handler) {
-        std::lock_guard lock(mutex_);
-        ++count_;
-        if (raising_) {
-            pending_.push_back(handler);
+        std::lock_guard lock(state_->mutex);
+        ++state_->count;
+        if (state_->raising) {
+            state_->pending.push_back(handler);
         } else {
-            Register(handler);
+            state_->Register(handler);
         }
     }
 
     void Remove(const Handler& handler) {
-        std::lock_guard lock(mutex_);
-        --count_;
-        for (auto& slot : handlers_) {
+        State& state = *state_;
+        std::lock_guard lock(state.mutex);
+        --state.count;
+        for (auto& slot : state.handlers) {
             if (slot && *slot == handler) {
                 slot.reset();
                 return;
@@ -63,56 +70,63 @@ class Event {
         }
         // Added and removed within one raise: it must not join afterwards, or a handler whose
         // object is already gone would be called.
-        const auto pending = std::find(pending_.begin(), pending_.end(), handler);
-        if (pending != pending_.end()) pending_.erase(pending);
+        const auto pending = std::find(state.pending.begin(), state.pending.end(), handler);
+        if (pending != state.pending.end()) state.pending.erase(pending);
     }
 
     int32_t Count() const {
-        std::lock_guard lock(mutex_);
-        return count_;
+        std::lock_guard lock(state_->mutex);
+        return state_->count;
     }
 
     void Raise(Args... args) {
-        std::lock_guard lock(mutex_);
+        // Held here, not reached through this: the event may be gone when a handler returns.
+        const std::shared_ptr<State> state = state_;
+        std::lock_guard lock(state->mutex);
         // A nested raise from a handler must not end the outer raise's bookkeeping.
-        const bool outermost = !raising_;
-        raising_ = true;
+        const bool outermost = !state->raising;
+        state->raising = true;
         // Tidies up even when a handler throws, so the event stays usable.
         struct Finish {
-            Event& event;
+            State& state;
             bool outermost;
             ~Finish() {
-                if (outermost) event.EndRaise();
+                if (outermost) state.EndRaise();
             }
-        } finish{*this, outermost};
-        for (size_t i = 0; i < handlers_.size(); ++i) {
-            if (!handlers_[i]) continue;
-            const Handler handler = *handlers_[i];  // survives the handler removing itself
+        } finish{*state, outermost};
+        for (size_t i = 0; i < state->handlers.size() && state->alive; ++i) {
+            if (!state->handlers[i]) continue;
+            const Handler handler = *state->handlers[i];  // survives the handler removing itself
             handler(args...);
         }
     }
 
   private:
-    void Register(const Handler& handler) {
-        for (const auto& slot : handlers_) {
-            if (slot && *slot == handler) return;
+    struct State {
+        void Register(const Handler& handler) {
+            for (const auto& slot : handlers) {
+                if (slot && *slot == handler) return;
+            }
+            handlers.emplace_back(handler);
         }
-        handlers_.emplace_back(handler);
-    }
 
-    void EndRaise() {
-        std::erase_if(handlers_, [](const auto& slot) { return !slot; });
-        raising_ = false;
-        // Handlers added during the raise get the same duplicate check as any other.
-        for (const auto& handler : pending_) Register(handler);
-        pending_.clear();
-    }
+        void EndRaise() {
+            std::erase_if(handlers, [](const auto& slot) { return !slot; });
+            raising = false;
+            // Handlers added during the raise get the same duplicate check as any other.
+            for (const auto& handler : pending) Register(handler);
+            pending.clear();
+        }
 
-    mutable std::recursive_mutex mutex_;
-    std::vector<std::optional<Handler>> handlers_;
-    std::vector<Handler> pending_;
-    bool raising_ = false;
-    int32_t count_ = 0;
+        std::recursive_mutex mutex;
+        std::vector<std::optional<Handler>> handlers;
+        std::vector<Handler> pending;
+        bool raising = false;
+        bool alive = true;
+        int32_t count = 0;
+    };
+
+    std::shared_ptr<State> state_;
     EventAddHandler<Args...> view_;
 };
 

@@ -146,10 +146,15 @@ void Menu::RefreshGames() {
     previousPageButton_->SetEnabled(page > 1);
     nextPageButton_->SetEnabled(page < pageCount_);
     pageInfo_->SetText("Seite " + std::to_string(page) + " von " + std::to_string(pageCount_));
-    if (pageCount_ < 1) return;
 
     gameList_->DisposeControls();
     ReleaseThumbnails();
+    if (pageCount_ < 1) {
+        // The sets are all gone: nothing to choose, start or show scores of.
+        selectedOnPage_ = false;
+        OnGameSelected({});
+        return;
+    }
     MyLog::Info("this.Data.MenuCurrentGame: " + std::to_string(Data().MenuCurrentGame()));
     selectedOnPage_ = false;
     int32_t j = 0;
@@ -256,7 +261,15 @@ void Menu::StartGame() {
     if (current < 1 || current > static_cast<int32_t>(gameFolders_.size())) return;
     Data().SetPlayerName(nameEdit_->Text());
     Data().SetGameFolder(gameFolders_[static_cast<size_t>(current - 1)]);
-    Control().StartGame();
+    try {
+        Control().StartGame();
+    } catch (const std::exception& error) {
+        // A set that cannot be read (no rights, gone since the list was made) is not worth
+        // ending the program for: the menu stays and shows what is there now.
+        MyLog::Warning(error);
+        RefreshGames();
+        if (selectedOnPage_) OnGameSelected(gameList_->Selected());
+    }
 }
 
 void Menu::Exit() { Control().Quit(); }

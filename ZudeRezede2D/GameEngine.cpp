@@ -20,7 +20,9 @@ GameEngine::GameEngine(const VideoSettings& settings, const std::string& title,
     try {
         videoEngine_ = std::make_unique<Engine>(settings, title);
     } catch (...) {
+        // The video engine may have started SDL before it failed.
         TTF_Quit();
+        SDL_Quit();
         throw;
     }
     audioEngine_ = std::move(audioEngine);

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 #include "../Exception.h"
 #include "../UniqueResource.h"
@@ -17,13 +18,35 @@ namespace {
     throw Exception(what + " " + path + ": " + std::strerror(error));
 }
 
-// The mode the new file gets: the replaced file's, or what a new file of the user would get.
-mode_t ModeFor(const std::string& target) {
+// The file a name leads to through any links. Replacing the link itself would cut it off
+// from the file it leads to (a save kept in a synchronised folder).
+std::string LinkTarget(const std::string& fileName) {
+    std::filesystem::path path(fileName);
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) {
+            return path.string();
+        }
+        const std::filesystem::path next = std::filesystem::read_symlink(path, error);
+        if (error) ThrowSystemError("Cannot follow", fileName, error.value());
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    ThrowSystemError("Cannot follow", fileName, ELOOP);
+}
+
+// The mode, owner and group of the replaced file, or a new file of the user's mode.
+void TakeOverAttributes(int fd, const std::string& target) {
     struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0) return existing.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    if (::stat(target.c_str(), &existing) != 0) {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(fd, 0666 & ~mask);
+        return;
+    }
+    ::fchmod(fd, existing.st_mode & 07777);
+    if (::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+        // Only root may give a file away; the writer's own file keeps its owner anyway.
+    }
 }
 
 // Makes the rename itself survive a power cut; best effort, the data is already safe.
@@ -41,7 +64,7 @@ class TemporaryFile {
     explicit TemporaryFile(const std::string& target)
         : path_(target + ".XXXXXX"), fd_(::mkstemp(path_.data())) {
         if (fd_.Get() < 0) ThrowSystemError("Cannot create", path_, errno);
-        ::fchmod(fd_.Get(), ModeFor(target));
+        TakeOverAttributes(fd_.Get(), target);
     }
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
@@ -81,9 +104,10 @@ void AtomicFile::Write(const std::string& fileName, std::string_view bytes) {
     if (::access(fileName.c_str(), F_OK) == 0 && ::access(fileName.c_str(), W_OK) != 0) {
         ThrowSystemError("Cannot write", fileName, errno);
     }
-    TemporaryFile temporary(fileName);
+    const std::string target = LinkTarget(fileName);
+    TemporaryFile temporary(target);
     temporary.WriteAll(bytes);
-    temporary.RenameTo(fileName);
+    temporary.RenameTo(target);
 }
 
 }  // namespace common

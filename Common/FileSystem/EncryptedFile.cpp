@@ -38,6 +38,8 @@ std::optional<std::vector<std::string>> EncryptedFile::Read(const std::string& f
                                                             const std::string& key) {
     std::error_code error;
     if (!std::filesystem::exists(fileName, error)) {
+        // Only a file that is not there is missing; one that cannot be checked is not "no file".
+        if (error) throw Exception("Cannot read " + fileName + ": " + error.message());
         MyLog::Info("FILE " + fileName + " does not exist - Cancel Reading.");
         return std::nullopt;
     }

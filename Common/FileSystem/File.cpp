@@ -14,6 +14,7 @@ std::vector<std::string> File::ReadLines(const std::string& fileName) {
     MyLog::Info("Reading File " + fileName);
     std::error_code error;
     if (!std::filesystem::exists(fileName, error)) {
+        if (error) throw Exception("Cannot read " + fileName + ": " + error.message());
         throw Exception("Datei " + fileName + " ist nicht vorhanden");
     }
     std::ifstream in(fileName, std::ios::binary);

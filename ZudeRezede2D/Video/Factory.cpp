@@ -80,8 +80,9 @@ std::shared_ptr<Surfaces> Factory::LoadImage(const std::string& fileName) {
 
 SDL_Surface* Factory::OpenImage(const std::string& fileName,
                                 const std::optional<common::Point2D>& within) {
-    std::error_code ignored;
-    if (!std::filesystem::exists(fileName, ignored)) {
+    std::error_code error;
+    if (!std::filesystem::exists(fileName, error)) {
+        if (error) common::Helper::Fail("Cannot read " + fileName + ": " + error.message());
         common::Helper::Fail("Datei " + fileName + " ist nicht vorhanden");
     }
     common::MyLog::Info("Datei " + fileName + " wird geladen");

@@ -1,6 +1,7 @@
 #include <SDL.h>
 #include <SDL_rotozoom.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -27,11 +28,15 @@ std::shared_ptr<Texture> Factory::CreateFittedTextureFromFile(const std::string&
         SdlSurfacePtr picture(OpenImage(fileName, bounds));
         const common::Point2D size(static_cast<float>(picture->w), static_cast<float>(picture->h));
         if (size.X() > bounds.X() || size.Y() > bounds.Y()) {
-            const common::Point2D fitted = size.FitInto(bounds);
+            // A sliver (10 x 8000) would fit into less than a pixel across: it keeps one.
+            const common::Point2D exact = size.FitInto(bounds);
+            const common::Point2D fitted(std::max(1.0f, exact.X()), std::max(1.0f, exact.Y()));
             // Averaging by a whole factor first keeps fine detail from aliasing; the smoothing
             // zoom then takes the rest of the way. The zoom smooths 32-bit pictures only, so
-            // every format ends up in RGBA.
-            const int factor = static_cast<int>(std::floor(size.X() / fitted.X()));
+            // every format ends up in RGBA. The factor leaves both sides at least their fitted
+            // size, so neither shrinks to nothing.
+            const int factor = static_cast<int>(
+                std::floor(std::min(size.X() / fitted.X(), size.Y() / fitted.Y())));
             SdlSurfacePtr rgba(factor >= 2 ? ShrinkToRgba(*picture, factor, engine_->MaskData())
                                            : nullptr);
             if (!rgba) {

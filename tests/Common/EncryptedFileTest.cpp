@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
@@ -46,13 +48,15 @@ TEST(EncryptedFile, MissingEmptyAndKeylessCases) {
     const std::string missing = dir.File("missing.dat");
     EXPECT_EQ(EncryptedFile::Read(missing, "k"), std::nullopt);
     EXPECT_TRUE(log.Contains("| FILE " + missing + " does not exist - Cancel Reading.\n"));
+    // A file that cannot be checked is not missing: the caller must not write over it.
+    std::filesystem::create_symlink("loop.dat", dir.File("loop.dat"));
+    EXPECT_THROW(EncryptedFile::Read(dir.File("loop.dat"), "k"), common::Exception);
 
     EncryptedFile::Write(dir.File("empty.dat"), "k", {});
     EXPECT_EQ(dir.Read("empty.dat"), "");
     EXPECT_EQ(EncryptedFile::Read(dir.File("empty.dat"), "k"), Lines{});
 
-    EXPECT_THROW(EncryptedFile::Write(dir.File("nokey.dat"), "", {"a"}),
-                 common::ArgumentException);
+    EXPECT_THROW(EncryptedFile::Write(dir.File("nokey.dat"), "", {"a"}), common::ArgumentException);
     EXPECT_FALSE(std::filesystem::exists(dir.File("nokey.dat")));
 }
 
@@ -60,7 +64,7 @@ namespace {
 
 // Lowers this process's file size limit, so that writes fail midway as on a full disk.
 class FileSizeLimit {
-public:
+  public:
     explicit FileSizeLimit(rlim_t bytes) {
         getrlimit(RLIMIT_FSIZE, &previous_);
         previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
@@ -73,7 +77,7 @@ public:
         std::signal(SIGXFSZ, previousHandler_);
     }
 
-private:
+  private:
     rlimit previous_{};
     void (*previousHandler_)(int) = nullptr;
 };
@@ -111,8 +115,25 @@ TEST(EncryptedFile, ARewriteKeepsTheFilesPermissions) {
                                            std::filesystem::perms::owner_write |
                                            std::filesystem::perms::group_read);
     EncryptedFile::Write(file, "key", {"neu"});
-    EXPECT_EQ(std::filesystem::status(file).permissions(),
-              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                  std::filesystem::perms::group_read);
+    EXPECT_EQ(std::filesystem::status(file).permissions(), std::filesystem::perms::owner_read |
+                                                               std::filesystem::perms::owner_write |
+                                                               std::filesystem::perms::group_read);
     EXPECT_EQ(EncryptedFile::Read(file, "key"), Lines{"neu"});
+
+    // Written through a link (a save kept in a synchronised folder): the link stays.
+    const std::string link = dir.File("link.dat");
+    std::filesystem::create_symlink("game.dat", link);
+    EncryptedFile::Write(link, "key", {"verlinkt"});
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(EncryptedFile::Read(file, "key"), Lines{"verlinkt"});
+
+    // Owner and group stay; only root may keep another user's, so only root can check it.
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(file.c_str(), 65534, 65534), 0);
+        EncryptedFile::Write(file, "key", {"fremd"});
+        struct stat status {};
+        ASSERT_EQ(::stat(file.c_str(), &status), 0);
+        EXPECT_EQ(status.st_uid, 65534u);
+        EXPECT_EQ(status.st_gid, 65534u);
+    }
 }

@@ -38,6 +38,16 @@ struct Listener {
     void Throw(uint32_t) { throw std::runtime_error("handler failed"); }
 };
 
+// Owns an event and is destroyed by one of its handlers, as a screen closed by its button.
+struct Owner {
+    Event<uint32_t> event;
+};
+
+struct Destroyer {
+    std::unique_ptr<Owner>* owner;
+    void Handle(uint32_t) { owner->reset(); }
+};
+
 }  // namespace
 
 TEST(Event, DuplicatesAreCountedButCalledOnceAndIdentityIsObjectPlusMethod) {
@@ -97,6 +107,17 @@ TEST(Event, ChangesDuringARaise) {
     event.Remove(Bind<uint32_t>(&adder, &Listener::AddOther));
     event.Raise(2);
     EXPECT_EQ(calls, (std::vector<std::string>{"r2", "l2"}));
+
+    // The owner destroyed by a handler: the raise stops there (under ASan, no use after free).
+    auto owner = std::make_unique<Owner>();
+    Destroyer destroyer{&owner};
+    Listener after{&calls, "a"};
+    owner->event.Add(Bind<uint32_t>(&destroyer, &Destroyer::Handle));
+    owner->event.Add(Bind<uint32_t>(&after, &Listener::Record));
+    calls.clear();
+    owner->event.Raise(3);
+    EXPECT_EQ(owner, nullptr);
+    EXPECT_TRUE(calls.empty());
 }
 
 namespace {

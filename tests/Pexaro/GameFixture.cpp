@@ -1,6 +1,11 @@
 #include "GameFixture.h"
 
 #include <cstdlib>
+#include <stdexcept>
+
+#include "ZudeRezede2D/Scene/SimpleFormNode.h"
+#include "ZudeRezede2D/Video/Data/ColoredVertex.h"
+#include "ZudeRezede2D/Video/Data/SingleVertices.h"
 
 namespace pexaro::test {
 
@@ -36,6 +41,13 @@ void GameTest::FinishTransition() {
         Frame();
     }
     FAIL() << "the picture change never ended";
+}
+
+common::Color GameTest::Corner(const std::shared_ptr<zr2d::Node>& node, uint32_t corner) {
+    const auto form = std::dynamic_pointer_cast<zr2d::SimpleFormNode>(node);
+    if (!form) throw std::runtime_error("not a shape: " + (node ? node->Name() : "null"));
+    const auto vertices = std::dynamic_pointer_cast<zr2d::SingleVertices>(form->Vertices());
+    return std::dynamic_pointer_cast<zr2d::ColoredVertex>(vertices->GetVertex(corner))->Color();
 }
 
 }  // namespace pexaro::test

@@ -21,6 +21,9 @@ class GameTest : public ::testing::Test, protected testsupport::GameHarness {
     void Frames(int count);
     // Frames until the game's picture change is over (at most 10 seconds of frames).
     void FinishTransition();
+    // The colour of a gradient shape's corner: 0 top left, 1 bottom left, 2 bottom right,
+    // 3 top right.
+    static common::Color Corner(const std::shared_ptr<zr2d::Node>& node, uint32_t corner);
 
     uint32_t ticks_ = 1000;
 };

@@ -130,6 +130,19 @@ TEST_F(GameRulesTest, LeavingEarlyOrABrokenPictureHandsNothingOver) {
     EXPECT_EQ(Data().Points(), -1);
     EXPECT_FALSE(std::filesystem::exists("game.dat"));
 
+    // "Beenden" during the change to the second picture drops the points of the first.
+    StartGame("Zwei");
+    Frame();
+    const std::string first = Game()->CurrentPicture()->FileName();
+    Type(first.substr(0, first.size() - 4));
+    Enter();
+    ASSERT_TRUE(Game()->TransitionNode()->Visible());
+    Frame();
+    Click(670, 754);
+    ASSERT_NE(CurrentMenu(), nullptr);
+    EXPECT_EQ(Data().Points(), -1);
+    EXPECT_FALSE(std::filesystem::exists("game.dat"));
+
     // The next picture fails to load: the game ends at once, without points.
     StartGame("Zwei");
     Frame();

@@ -7,6 +7,8 @@
 #include "ZudeRezede2D/Video/Data/SingleVertices.h"
 #include "ZudeRezede2D/Widgets/Control.h"
 
+using common::Color;
+
 namespace pexaro::test {
 namespace {
 
@@ -21,6 +23,19 @@ class MenuTest : public GameTest {
     }
     std::shared_ptr<zr2d::Control> ControlNamed(const std::string& id) {
         return std::dynamic_pointer_cast<zr2d::Control>(Find("ctrl_" + id));
+    }
+    // The two highscore panels, the one shown first at the start.
+    std::vector<std::shared_ptr<zr2d::Node>> Panels() {
+        std::vector<std::shared_ptr<zr2d::Node>> panels;
+        for (const auto& node : CurrentMenu()->Root()->Children().List()) {
+            if (node->Name() == "highScores") panels.push_back(node);
+        }
+        return panels;
+    }
+    // Frames until the panel fades are over (at most 10 seconds of frames).
+    void FinishFades(const std::shared_ptr<zr2d::Node>& in,
+                     const std::shared_ptr<zr2d::Node>& out) {
+        for (int i = 0; i < 600 && (in->Transparency() < 255 || out->Visible()); ++i) Frame();
     }
     std::vector<std::string> Saved() {
         return common::EncryptedFile::Read("game.dat", Menu::KeyText())
@@ -71,7 +86,7 @@ TEST_F(MenuTest, SelectingASetAndTheNameDecideTheStartButton) {
     Click(512, 60 + 30 + 40 + 20);
     EXPECT_EQ(Data().MenuCurrentGame(), 1);
     EXPECT_TRUE(start->Enabled());
-    CurrentMenu()->Root();  // the menu is still current
+    EXPECT_NE(CurrentMenu(), nullptr);  // choosing a set does not leave the menu
     auto nameEdit = std::dynamic_pointer_cast<zr2d::TextEdit>(ControlNamed("teName"));
     nameEdit->SetText("");
     EXPECT_FALSE(start->Enabled());
@@ -137,6 +152,77 @@ TEST_F(MenuTest, NoPictureFolderGivesAnEmptyMenu) {
     Frames(3);
 }
 
+TEST_F(MenuTest, ASetGoneWhenChosenLeavesTheMenuUpWithTheListRenewed) {
+    MakeSet("Tiere", {"Hund.png"});
+    ShowMenu();
+    Click(512, 60 + 30 + 40 + 20);
+    ASSERT_TRUE(ControlNamed("startButton")->Enabled());
+    std::filesystem::remove_all("bilder/Tiere");
+    CurrentMenu()->StartGame();
+    EXPECT_EQ(Game(), nullptr);
+    ASSERT_NE(CurrentMenu(), nullptr);
+    EXPECT_TRUE(log_.Contains("Fehler beim Initialisieren des Spieles."));
+    // No set is left: its button went with it, and nothing can be started.
+    EXPECT_EQ(Find("MM_selectGame_left_Tiere"), nullptr);
+    EXPECT_EQ(PageInfo(), "Seite 1 von 0");
+    EXPECT_FALSE(ControlNamed("startButton")->Enabled());
+    Frames(2);
+}
+
+TEST_F(MenuTest, TheChosenSetsTableFadesInOverTheOtherPanelBestRowBrightest) {
+    MakeSet("Städte", {"Rom.png"});
+    MakeSet("Tiere", {"Hund.png"});
+    common::EncryptedFile::Write(
+        "game.dat", Menu::KeyText(),
+        {"{(Vorlatec)|Playername}", "Cleo", "{(Vorlatec)|Highscore}",
+         "{(Vorlatec)|HighscoreGameName}Tiere", "Anna?57", "Ben?41", "Cleo?9",
+         "{(Vorlatec)|Highscore}", "{(Vorlatec)|HighscoreGameName}Städte", "Dora?30"});
+    ShowMenu();
+    const auto panels = Panels();
+    ASSERT_EQ(panels.size(), 2u);
+    EXPECT_TRUE(panels[0]->Visible());
+    EXPECT_FALSE(panels[1]->Visible());
+
+    // "Tiere" is the second strip: its table goes to the hidden panel, which fades in.
+    Click(512, 60 + 30 + 104 + 20);
+    FinishFades(panels[1], panels[0]);
+    EXPECT_EQ(panels[1]->Transparency(), 255);
+    EXPECT_FALSE(panels[0]->Visible());
+    const float width = panels[1]->Size().X();
+    const auto title =
+        std::dynamic_pointer_cast<zr2d::TextNode>(panels[1]->Children().Find("highscore_info"));
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->Text(), "Tiere - Platzierung");
+    EXPECT_NEAR(title->Position().X() + title->Size().X() / 2, width / 2, 1);
+    const std::vector<std::string> points{"57", "41", "9"};
+    for (size_t i = 0; i < points.size(); ++i) {
+        const std::string row = "highscore_row_" + std::to_string(i);
+        const auto background = panels[1]->Children().Find(row + "_bg");
+        ASSERT_NE(background, nullptr) << row;
+        // The best row is the most opaque, each lower one 15 less.
+        EXPECT_EQ(Corner(background, 0), Color(138, 200, 238, 15 * (3 - static_cast<int>(i))));
+        const auto shown =
+            std::dynamic_pointer_cast<zr2d::TextNode>(background->Children().Find(row + "_points"));
+        ASSERT_NE(shown, nullptr) << row;
+        EXPECT_EQ(shown->Text(), points[i]);
+        // Right-aligned at the row's right end, so that the digits line up.
+        EXPECT_FALSE(shown->AlignLeft());
+        EXPECT_EQ(shown->Position().X(), width - 9);
+    }
+
+    // The other set: back to the first panel, and the second fades out.
+    Click(512, 60 + 30 + 40 + 20);
+    FinishFades(panels[0], panels[1]);
+    EXPECT_EQ(panels[0]->Transparency(), 255);
+    EXPECT_FALSE(panels[1]->Visible());
+    EXPECT_EQ(
+        std::dynamic_pointer_cast<zr2d::TextNode>(panels[0]->Children().Find("highscore_info"))
+            ->Text(),
+        "Städte - Platzierung");
+    EXPECT_EQ(Corner(panels[0]->Children().Find("highscore_row_0_bg"), 0).A(), 15);
+    EXPECT_EQ(panels[0]->Children().Find("highscore_row_1_bg"), nullptr);
+}
+
 TEST(MenuKey, TheKeyOfGameDatNeverChanges) {
     // Saved highscores can only be read with the key they were written with.
     EXPECT_EQ(Menu::KeyText(), "5qT87#2vL1m23xW99");
@@ -161,8 +247,9 @@ TEST_F(MenuTest, ADamagedSaveFileIsKeptBeforeItIsRewritten) {
     ShowMenu();
     EXPECT_EQ(CurrentMenu()->Tables().size(), 1u);
     EXPECT_EQ(dir_.Read("game.dat.beschaedigt-1"), original);
-    EXPECT_TRUE(log_.Contains("game.dat war beschädigt; das Original liegt jetzt in "
-                              "game.dat.beschaedigt-1\n"));
+    EXPECT_TRUE(
+        log_.Contains("game.dat war beschädigt; das Original liegt jetzt in "
+                      "game.dat.beschaedigt-1\n"));
     const auto lines = Saved();
     EXPECT_EQ(lines[lines.size() - 2], "Anna?57");
     EXPECT_EQ(lines.back(), "Ben?40");

@@ -26,6 +26,11 @@ TEST(PictureFile, OtherwiseLetterContentDecides) {
     EXPECT_EQ(hund.CheckName("h u n d"), 10);  // blanks do not count
     // The umlaut's bytes are not letters: "kase" has an 'a' that Käse lacks.
     EXPECT_EQ(PictureFile("Käse.jpg").CheckName("kase"), 8);
+    // Both ends of the alphabet count, their neighbours in ASCII do not.
+    const PictureFile zebra("Zebra.png");
+    EXPECT_EQ(zebra.CheckName("ebra"), 8);
+    EXPECT_EQ(zebra.CheckName("zebr"), 8);
+    EXPECT_EQ(zebra.CheckName("`ebra{z"), 10);
     // 10 - (10 / 6) * 3 is exactly 5; rounding must not make it 4.
     EXPECT_EQ(PictureFile("Flower.png").CheckName("Flo"), 5);
 }

@@ -72,6 +72,12 @@ case "$robust_case" in
     ln -s Hund.png "$bilder/Kaputt/Katze.png"
     ;;
   picture-folder) broken_set mkdir "$bilder/Kaputt/Hund.png" ;;
+  set-unreadable)
+    make_picture "$bilder/Gesperrt/Hund.png"
+    chmod 000 "$bilder/Gesperrt"
+    expect_warning="Fehler beim Initialisieren des Spieles"
+    ;;
+  set-deleted) make_picture "$bilder/Weg/Hund.png"; expect_warning="Fehler beim Initialisieren des Spieles" ;;
   *) fail "unknown case" ;;
 esac
 
@@ -107,6 +113,13 @@ case "$robust_case" in
   picture-* | missing | empty | file-not-folder)
     # Nothing playable: "Spiel starten" leaves the menu where it is.
     [[ -n "$play_set" ]] || start_first_set
+    ;;
+  set-*)
+    # Listed when the menu opened, unreadable when chosen: the menu stays and lists again.
+    if [[ "$robust_case" == set-deleted ]]; then rm -rf "$bilder/Weg"; fi
+    start_first_set
+    kill -0 "$game_pid" 2>/dev/null || fail "the game ended instead of staying in the menu"
+    expect_log "Verzeichnisses bilder//(Gesperrt|Weg) ist fehlerhaft"
     ;;
 esac
 

@@ -68,6 +68,13 @@ case "$robust_case" in
     tables_of_sets 500 | write_tables
     saved_expected=no
     ;;
+  linked)
+    # Kept in a synchronised folder: the save must go there, and the link stay.
+    mkdir "$work/sync"
+    tables_of_sets 2 | "$gamedat" write "$work/sync/game.dat"
+    ln -s sync/game.dat "$save"
+    tables_expected=3
+    ;;
   *) fail "unknown case" ;;
 esac
 [[ -e "$save" ]] && cp -p "$save" "$scratch/before"
@@ -109,6 +116,9 @@ else
   cmp -s "$save" "$scratch/before" || fail "game.dat was changed although it could not be saved"
   expect_log "^Warn .*game\.dat"
   if compgen -G "$work/game.dat.*" >/dev/null; then fail "a partial file was left behind"; fi
+fi
+if [[ "$robust_case" == linked ]]; then
+  [[ -L "$save" && $(readlink "$save") == sync/game.dat ]] || fail "the link game.dat was replaced"
 fi
 if [[ $kept_copy == yes ]]; then
   cmp -s "$work/game.dat.beschaedigt-1" "$scratch/before" || fail "the unreadable original was not kept"

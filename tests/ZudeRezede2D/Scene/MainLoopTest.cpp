@@ -1,3 +1,5 @@
+#include <SDL.h>
+#include <SDL_ttf.h>
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -5,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "Common/Exception.h"
 #include "Support/GameEngineFixture.h"
 #include "ZudeRezede2D/Animation/CustomAnimation.h"
 
@@ -204,6 +207,19 @@ TEST_F(MainLoopTest, ShowingTheCurrentSceneAgainNeverDisposesIt) {
     auto other = engine_->CreateScene("Other");
     other->ShowScene(true);
     EXPECT_TRUE(scene_->IsDisposed());
+}
+
+}  // namespace zr2d::test
+
+namespace zr2d::test {
+
+TEST(GameEngineStart, AVideoEngineThatFailsLeavesSdlShutDown) {
+    ASSERT_EQ(SDL_WasInit(SDL_INIT_EVERYTHING), 0u);
+    // A colour depth the engine refuses after it has started SDL.
+    EXPECT_THROW(GameEngine(VideoSettings(Point2D(640, 480), 24, false, 512), "x", nullptr),
+                 common::Exception);
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_EVERYTHING), 0u);
+    EXPECT_EQ(TTF_WasInit(), 0);
 }
 
 }  // namespace zr2d::test

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -182,6 +183,15 @@ TEST_F(NodeTreeTest, SizesRotationAndLookup) {
 TEST_F(NodeTreeTest, PictureNodesNeedATextureAndStretchOverTheirSize) {
     EXPECT_THROW(factory().CreatePictureNode(dir_.File("missing.png"), Point3D(0, 0, 0)),
                  common::Exception);
+    EXPECT_NE(log_.Text().find("Datei " + dir_.File("missing.png") + " ist nicht vorhanden"),
+              std::string::npos);
+    // A file that cannot even be checked is not reported as missing.
+    std::filesystem::create_symlink("loop.png", dir_.File("loop.png"));
+    EXPECT_THROW(factory().CreatePictureNode(dir_.File("loop.png"), Point3D(0, 0, 0)),
+                 common::Exception);
+    EXPECT_NE(log_.Text().find("Cannot read " + dir_.File("loop.png") + ": "), std::string::npos);
+    EXPECT_EQ(log_.Text().find("Datei " + dir_.File("loop.png") + " ist nicht vorhanden"),
+              std::string::npos);
     // A power-of-two picture, so that its texture has no transparent padding to stretch.
     auto picture = factory().CreatePictureNode(WhiteTexture(16, 16), Point3D(5, 5, 0));
     picture->SetUseSize(true);

@@ -30,9 +30,23 @@ TEST_F(FittedPictureTest, LargePicturesShrinkToFitAndSmallOnesStay) {
     EXPECT_EQ(unchanged->Size().X(), 300);
     EXPECT_EQ(unchanged->Size().Y(), 200);
 
+    // Slivers keep a pixel across instead of shrinking to nothing.
+    const auto tall = Convert("-size 3x8000 xc:blue", "tall.png");
+    auto narrow = engine().Factory().CreateFittedTextureFromFile(tall.string(), {1024, 768});
+    ASSERT_TRUE(narrow);
+    EXPECT_EQ(narrow->Size().X(), 1);
+    EXPECT_NEAR(narrow->Size().Y(), 768, 1);
+    const auto wide = Convert("-size 8000x3 xc:blue", "wide.png");
+    auto flat = engine().Factory().CreateFittedTextureFromFile(wide.string(), {1024, 768});
+    ASSERT_TRUE(flat);
+    EXPECT_NEAR(flat->Size().X(), 1024, 1);
+    EXPECT_EQ(flat->Size().Y(), 1);
+
     // Uncached: the textures go back with the last holder.
     fitted.reset();
     unchanged.reset();
+    narrow.reset();
+    flat.reset();
     EXPECT_EQ(engine().LiveTextureCount(), before);
 }
 
