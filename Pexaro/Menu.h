@@ -7,6 +7,7 @@
 
 #include "Common/GameUtil/Highscores.h"
 #include "GameScene.h"
+#include "KeyCommands.h"
 #include "ZudeRezede2D/Widgets/CheckBoxGroup.h"
 #include "ZudeRezede2D/Widgets/TextEdit.h"
 
@@ -19,6 +20,7 @@ class Menu : public GameScene {
   public:
     static constexpr const char* kPictureFolder = "bilder//";
     static constexpr const char* kSaveFile = "game.dat";
+    static constexpr int32_t kSetsPerPage = 4;
 
     // Builds the menu; a failure is logged and the menu keeps what was built.
     static std::shared_ptr<Menu> Create(zr2d::GameEngine& engine, GameData& data,
@@ -39,6 +41,14 @@ class Menu : public GameScene {
     const std::vector<common::Highscores>& Tables() const { return tables_; }
     common::Highscores* FindTable(const std::string& gameName);
 
+    // The keyboard's way through the menu (arrows, Page Up/Down, Enter); the mouse's is unchanged.
+    // Moves the selection by step sets, across pages; with none chosen, picks the page's first.
+    void MoveSelection(int32_t step);
+    // Like "<" and ">": nothing beyond the first or last page.
+    void TurnPage(int32_t step);
+    // Exactly when "Spiel starten" is enabled.
+    void StartIfReady();
+
   private:
     void Build();
     void BuildGameMenu(const common::Point2D& screen);
@@ -53,6 +63,9 @@ class Menu : public GameScene {
     void KeepDamagedSaveFile();
     void ShowHighscores(const common::Highscores* table);
     void FadePanel(int panel, int32_t target);
+    void BindKeys();
+    // index is 1-based in gameFolders_; shows its page and checks its box as a click would.
+    void SelectSet(int32_t index);
 
     std::shared_ptr<zr2d::Frame> ui_;
     std::shared_ptr<zr2d::Frame> gameMenu_;
@@ -71,6 +84,7 @@ class Menu : public GameScene {
     bool selectedOnPage_ = false;
     // game.dat held something that could not be read; it is kept before the first rewrite.
     bool damagedSaveFile_ = false;
+    std::unique_ptr<KeyCommands> keys_;
 };
 
 }  // namespace pexaro

@@ -80,6 +80,10 @@ bool GameEngine::Step(uint32_t ticks) {
             running_ = false;
             break;
         }
+        // F11 belongs to the window, whichever screen is shown; the screen still gets the key.
+        if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_F11) {
+            videoEngine_->ToggleFullscreen();
+        }
         // Held here: a handler may replace the scene that owns this manager.
         if (const auto manager = eventManager_) manager->HandleEvent(event);
     }

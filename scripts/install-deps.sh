@@ -10,6 +10,7 @@ packages=(
   xvfb xauth libgl1-mesa-dri xdotool imagemagick python3 bc procps valgrind
   libassimp-dev assimp-testmodels
   desktop-file-utils appstream dpkg-dev librsvg2-bin
+  libsdl1.2-compat openbox x11-utils
   clang-14 libclang-rt-14-dev
 )
 

@@ -17,6 +17,9 @@ enum class Keys : int32_t {
     Down = 274,
     Right = 275,
     Left = 276,
+    PageUp = 280,
+    PageDown = 281,
+    F11 = 292,
 };
 
 }  // namespace zr2d
