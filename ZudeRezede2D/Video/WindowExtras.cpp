@@ -30,7 +30,7 @@ void WindowExtras::RequestScale(float scale) {
 void WindowExtras::SetIcon(const std::string& file) {
     SDL_Surface* icon = IMG_Load(file.c_str());
     if (!icon) {
-        common::MyLog::Warning("Fenstersymbol " + file + " nicht lesbar: " + IMG_GetError());
+        common::MyLog::Info("Fenstersymbol " + file + " nicht lesbar: " + IMG_GetError());
         return;
     }
     SDL_WM_SetIcon(icon, nullptr);

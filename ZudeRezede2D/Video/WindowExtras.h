@@ -13,7 +13,8 @@ class WindowExtras {
     // Asks the library to scale the window; only the one over SDL2 can. Called before the
     // video mode is set; a scale of 1 leaves the player's own environment setting in force.
     static void RequestScale(float scale);
-    // Called before the video mode is set; a missing or unreadable file leaves the default icon.
+    // Called before the video mode is set; a missing or unreadable file leaves the default icon
+    // (an information line only: the icon is no reason to warn a player).
     static void SetIcon(const std::string& file);
     // Between window and full screen; false where the library cannot switch a running window.
     static bool ToggleFullscreen();

@@ -41,7 +41,6 @@ xdotool mousemove 512 150 click 1
 pause 0.5
 xdotool mousemove 772 478 click 1
 pause 2
-import -window root "$shots/e2e-game.png"
 
 # Three pictures; "Hund" is right once and scores nothing for the others.
 for _ in 1 2 3; do
@@ -60,13 +59,15 @@ grep -qx "Tester?10" <<<"$saved" || { echo "FAIL: the total was not entered"; ex
 pause 1
 import -window root "$shots/e2e-highscores.png"
 
-# Page 2, its first set, and back with the game's "Beenden".
+# Page 2, its first set (a sample set, for the README's picture of a game), and back with the
+# game's "Beenden".
 xdotool mousemove 847 68 click 1
 pause 1
 xdotool mousemove 512 150 click 1
 pause 0.5
 xdotool mousemove 772 478 click 1
 pause 2
+import -window root "$shots/e2e-game.png"
 xdotool mousemove 670 756 click 1
 pause 2
 
