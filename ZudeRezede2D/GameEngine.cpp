@@ -81,7 +81,9 @@ bool GameEngine::Step(uint32_t ticks) {
             break;
         }
         // F11 belongs to the window, whichever screen is shown; the screen still gets the key.
-        if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_F11) {
+        // On release: a switch between press and release loses the release, and the library's
+        // key repeat then switches again and again.
+        if (event.type == SDL_KEYUP && event.key.keysym.sym == SDLK_F11) {
             videoEngine_->ToggleFullscreen();
         }
         // Held here: a handler may replace the scene that owns this manager.

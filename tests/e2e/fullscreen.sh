@@ -96,6 +96,7 @@ ended() {
     kill -0 "$pid" 2>/dev/null || break
     sleep 1
   done
+  kill -0 "$pid" 2>/dev/null && fail "the game did not end: the click on \"Beenden\" missed"
   local status=0
   wait "$pid" || status=$?
   pid=
@@ -140,11 +141,13 @@ ended
 # The window's icon and class, on both libraries; F11 on the classic one as far as it can.
 check_window() {  # library
   local properties
-  properties=$(xprop -id "$window" WM_CLASS _NET_WM_ICON WM_HINTS)
+  properties=$(xprop -id "$window" -f _NET_WM_ICON 32c ' = $0, $1\n' WM_CLASS _NET_WM_ICON WM_HINTS)
   [[ "$properties" == *'WM_CLASS(STRING) = "pexaro", "pexaro"'* ]] ||
     fail "$1: the window's class is not pexaro: $(head -n 1 <<<"$properties")"
-  [[ "$properties" == *"_NET_WM_ICON(CARDINAL) = 48, 48"* || "$properties" == *"bitmap id #"* ]] ||
-    fail "$1: the window has no icon"
+  # sdl12-compat sets the icon as _NET_WM_ICON, the classic library as a bitmap in WM_HINTS.
+  local icon="_NET_WM_ICON(CARDINAL) = 48, 48"
+  [[ $1 == classic ]] && icon="bitmap id # to use for icon"
+  [[ "$properties" == *"$icon"* ]] || fail "$1: the window has no icon"
 }
 settings 0
 start LD_LIBRARY_PATH="$compat"

@@ -92,11 +92,13 @@ else
 fi
 # The icon and the class that groups the window with its menu entry.
 window=$(xdotool search --name "^Ged.*chtnisspiel$" | head -n 1)
-properties=$(xprop -id "$window" WM_CLASS _NET_WM_ICON)
+properties=$(xprop -id "$window" -f _NET_WM_ICON 32c ' = $0, $1\n' WM_CLASS _NET_WM_ICON WM_HINTS)
 class=$(sed -n 's/^StartupWMClass=//p' "$entry")
 [[ -n "$class" && "$properties" == *"WM_CLASS(STRING) = \"$class\", \"$class\""* ]] ||
   fail "the window's class is not StartupWMClass=$class: $(head -n 1 <<<"$properties")"
-[[ "$properties" == *"_NET_WM_ICON(CARDINAL) = 48, 48"* ]] || fail "the window has no 48x48 icon"
+# sdl12-compat sets it as _NET_WM_ICON, the classic library as a bitmap in WM_HINTS.
+[[ "$properties" == *"_NET_WM_ICON(CARDINAL) = 48, 48"* || "$properties" == *"bitmap id # to use for icon"* ]] ||
+  fail "the window has no icon"
 for set in Farben Flaggen Formen Uhrzeiten Würfel; do
   [[ -d "$home/.local/share/pexaro/bilder/$set" ]] || fail "the sample set $set is missing"
 done
