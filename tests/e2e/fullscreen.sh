@@ -64,14 +64,20 @@ start() {  # extra environment for the game
   wait_for_window "^Ged.*chtnisspiel$"
   window=$(xdotool search --name "^Ged.*chtnisspiel$" | head -n 1)
   pause 3
+  geometry
 }
 
 # Where the game's pixel (x, y) is on the screen: the window's place plus the picture scaled
 # into the window with its proportions kept and centred.
+# xwininfo, not xdotool getwindowgeometry: under a window manager that frames the window, the
+# latter adds the frame's offset once more.
 geometry() {
-  local out
-  out=$(xdotool getwindowgeometry --shell "$window")
-  eval "$out"  # WINDOW X Y WIDTH HEIGHT SCREEN
+  local info
+  info=$(xwininfo -id "$window")
+  X=$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")
+  Y=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")
+  WIDTH=$(sed -n 's/^ *Width: *//p' <<<"$info")
+  HEIGHT=$(sed -n 's/^ *Height: *//p' <<<"$info")
 }
 at() {  # x y -> "screen_x screen_y"
   echo "$X $Y $WIDTH $HEIGHT $1 $2" | awk '{
@@ -106,7 +112,6 @@ ended() {
 # sdl12-compat, full screen.
 settings 1
 start LD_LIBRARY_PATH="$compat"
-geometry
 [[ $WIDTH -eq 1920 && $HEIGHT -eq 1080 ]] || fail "the full-screen window is ${WIDTH}x${HEIGHT}"
 import -window root "$shot"
 expect_pixel 100 540 "0,0,0" "the bar left of the scaled picture"
