@@ -48,14 +48,17 @@ start() {
   (cd "$caller" && exec env "$@" "$launcher") >"$work/log" 2>&1 &
   pid=$!
   wait_for_window "^Ged.*chtnisspiel$"
+  # Pixels and clicks relative to the window: sdl12-compat places it elsewhere than the classic
+  # library.
+  window=$(xdotool search --name "^Ged.*chtnisspiel$" | head -n 1)
   pause 2
-  import -window root "$shot"
+  import -window "$window" "$shot"
   expect_menu
 }
 
 # Ends the game with the menu's "Beenden"; it must end with exit code 0.
 quit() {
-  xdotool mousemove 772 552 click 1
+  xdotool mousemove --window "$window" 772 552 click 1
   for _ in $(seq 60); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 1
@@ -68,9 +71,9 @@ quit() {
 
 # Plays the first set, whose one picture shows <answer>, until its total is in <folder>/game.dat.
 play_first_set() {  # answer folder
-  xdotool mousemove 512 150 click 1
+  xdotool mousemove --window "$window" 512 150 click 1
   pause 0.5
-  xdotool mousemove 772 478 click 1
+  xdotool mousemove --window "$window" 772 478 click 1
   pause 2
   xdotool type --delay 60 "$1"
   xdotool key Return

@@ -78,8 +78,11 @@ pid=$!
 shot="$work/screen.png"
 source "$(dirname "$0")/../e2e/screen.sh"
 wait_for_window "^Ged.*chtnisspiel$"
+# Pixels and clicks relative to the window: sdl12-compat places it elsewhere than the classic
+# library.
+window=$(xdotool search --name "^Ged.*chtnisspiel$" | head -n 1)
 sleep 2
-import -window root "$shot"
+import -window "$window" "$shot"
 expect_menu
 # The library: sdl12-compat whenever it is installed.
 compat=/usr/lib/$multiarch/sdl12-compat
@@ -91,7 +94,6 @@ else
   echo "The installed game runs on the classic SDL 1.2."
 fi
 # The icon and the class that groups the window with its menu entry.
-window=$(xdotool search --name "^Ged.*chtnisspiel$" | head -n 1)
 properties=$(xprop -id "$window" -f _NET_WM_ICON 32c ' = $0, $1\n' WM_CLASS _NET_WM_ICON WM_HINTS)
 class=$(sed -n 's/^StartupWMClass=//p' "$entry")
 [[ -n "$class" && "$properties" == *"WM_CLASS(STRING) = \"$class\", \"$class\""* ]] ||
@@ -102,7 +104,7 @@ class=$(sed -n 's/^StartupWMClass=//p' "$entry")
 for set in Farben Flaggen Formen Uhrzeiten Würfel; do
   [[ -d "$home/.local/share/pexaro/bilder/$set" ]] || fail "the sample set $set is missing"
 done
-xdotool mousemove 772 552 click 1  # the menu's "Beenden"
+xdotool mousemove --window "$window" 772 552 click 1  # the menu's "Beenden"
 for _ in $(seq 60); do
   kill -0 "$pid" 2>/dev/null || break
   sleep 1
