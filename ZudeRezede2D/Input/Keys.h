@@ -19,7 +19,6 @@ enum class Keys : int32_t {
     Left = 276,
     PageUp = 280,
     PageDown = 281,
-    F11 = 292,
 };
 
 }  // namespace zr2d
