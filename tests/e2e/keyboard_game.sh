@@ -72,10 +72,16 @@ key Prior
 key Down
 key Return
 pause 2
+# Enter is ignored while the pictures cross-fade; pressed again until the answer is taken.
+answers=0
 for answer in Hund Hund; do
   xdotool type --delay 60 "$answer"
-  key Return
-  pause 6
+  answers=$((answers + 1))
+  for _ in $(seq $((100 * slow))); do
+    key Return
+    taken=$(grep -c "CheckName: " "$work/log" || true)
+    [[ $taken -ge $answers ]] && break
+  done
 done
 for _ in $(seq 60); do
   [[ -f game.dat ]] && break
