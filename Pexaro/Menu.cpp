@@ -22,7 +22,6 @@ constexpr float kListHeight = 349;
 constexpr float kMainWidth = 160;
 constexpr float kMainHeight = 143;
 constexpr Point3D kPanelSize(504, 290, 0);
-constexpr int32_t kSetsPerPage = 4;
 constexpr float kThumbnailBox = 120;
 
 float Whole(float value) { return static_cast<float>(static_cast<int32_t>(value)); }
@@ -50,6 +49,7 @@ void Menu::Build() {
         BuildGameMenu(screen);
         BuildMainMenu();
         BuildHighscorePanels();
+        BindKeys();
         RefreshGames();
         highscores_.Load();
         EnterPendingScore();

@@ -8,6 +8,7 @@
 #include "Common/GameUtil/Highscores.h"
 #include "GameScene.h"
 #include "HighscoreStore.h"
+#include "KeyCommands.h"
 #include "ZudeRezede2D/Widgets/CheckBoxGroup.h"
 #include "ZudeRezede2D/Widgets/TextEdit.h"
 
@@ -20,6 +21,7 @@ class Menu : public GameScene {
   public:
     static constexpr const char* kPictureFolder = "bilder//";
     static constexpr const char* kSaveFile = "game.dat";
+    static constexpr int32_t kSetsPerPage = 4;
 
     // Builds the menu; a failure is logged and the menu keeps what was built.
     static std::shared_ptr<Menu> Create(zr2d::GameEngine& engine, GameData& data,
@@ -40,6 +42,14 @@ class Menu : public GameScene {
     const std::vector<common::Highscores>& Tables() const { return highscores_.Tables(); }
     common::Highscores* FindTable(const std::string& gameName);
 
+    // The keyboard's way through the menu (arrows, Page Up/Down, Enter); the mouse's is unchanged.
+    // Moves the selection by step sets, across pages; with none chosen, picks the page's first.
+    void MoveSelection(int32_t step);
+    // Like "<" and ">": nothing beyond the first or last page.
+    void TurnPage(int32_t step);
+    // Exactly when "Spiel starten" is enabled.
+    void StartIfReady();
+
   private:
     void Build();
     void BuildGameMenu(const common::Point2D& screen);
@@ -52,6 +62,9 @@ class Menu : public GameScene {
     bool EnterPendingScore();
     void ShowHighscores(const common::Highscores* table);
     void FadePanel(int panel, int32_t target);
+    void BindKeys();
+    // index is 1-based in gameFolders_; shows its page and checks its box as a click would.
+    void SelectSet(int32_t index);
 
     std::shared_ptr<zr2d::Frame> ui_;
     std::shared_ptr<zr2d::Frame> gameMenu_;
@@ -67,6 +80,7 @@ class Menu : public GameScene {
     std::shared_ptr<zr2d::TextNode> pageInfo_;
     HighscoreStore highscores_;
     bool selectedOnPage_ = false;
+    std::unique_ptr<KeyCommands> keys_;
 };
 
 }  // namespace pexaro

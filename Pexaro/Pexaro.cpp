@@ -46,6 +46,9 @@ void Pexaro::Build() {
         auto infoCam = NodeFactory().CreateCamera("infoCam", Point3D(0, 0, 10), Point3D(0, 0, 0),
                                                   Point3D(0, 1, 0), true);
         BuildInputFrame(*infoCam, screen);
+        // Enter and Backspace belong to the answer field; Escape is "Beenden".
+        keys_ = std::make_unique<KeyCommands>(*EventManager());
+        keys_->On(zr2d::Keys::Escape, [this] { Leave(); });
         lastPicInfo_ = Text("lastPicInfo", Point3D(10, 22, 1), Data().SmallFont(), "");
         lastPicInfo_->SetColor(Color(200, 200, 200, 255));
         infoCam->AddChild(lastPicInfo_);

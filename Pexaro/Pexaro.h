@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "GameScene.h"
+#include "KeyCommands.h"
 #include "PictureFile.h"
 #include "ZudeRezede2D/Animation/ValueManipulator.h"
 #include "ZudeRezede2D/Scene/PictureNode.h"
@@ -75,6 +76,7 @@ class Pexaro : public GameScene {
     bool finished_ = false;
     bool pictureFailed_ = false;
     bool left_ = false;
+    std::unique_ptr<KeyCommands> keys_;
 };
 
 }  // namespace pexaro

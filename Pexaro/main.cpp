@@ -6,6 +6,7 @@
 #include "Common/GameUtil/ConfigFile.h"
 #include "Common/MyLog.h"
 #include "GameControl.h"
+#include "WindowScale.h"
 
 int main() {
     // Past a file size limit a write should fail and be reported, not kill the game mid-save.
@@ -16,15 +17,16 @@ int main() {
         common::MyLog::SetShowLog(game->GetData("showLog", "0")->GetBool());
         const bool fullscreen = game->GetData("fullscreen", "0")->GetBool();
         const int32_t maxTextureSize = game->GetData("maxTextureSize", "512")->GetInt();
+        const float windowScale =
+            pexaro::WindowScale::Parse(game->GetData("windowScale", "1")->Value());
         const zr2d::VideoSettings settings(common::Point2D(1024, 768), 32, fullscreen,
-                                           maxTextureSize);
+                                           maxTextureSize, windowScale, "daten//pexaro.png");
         zr2d::GameEngine engine(settings, "Gedächtnisspiel", nullptr);
         pexaro::GameControl control(engine);
         control.Run();
     } catch (const std::exception& error) {
         // Always written: the program ends here, and an information line could be switched off.
-        common::MyLog::Warning(std::string("Unerklärlicher Fehler im Programm:\n") +
-                               error.what());
+        common::MyLog::Warning(std::string("Unerklärlicher Fehler im Programm:\n") + error.what());
     }
     return 0;
 }

@@ -82,6 +82,12 @@ bool GameEngine::Step(uint32_t ticks) {
             running_ = false;
             break;
         }
+        // F11 belongs to the window, whichever screen is shown; the screen still gets the key.
+        // On release: a switch between press and release loses the release, and the library's
+        // key repeat then switches again and again.
+        if (event.type == SDL_KEYUP && event.key.keysym.sym == SDLK_F11) {
+            videoEngine_->ToggleFullscreen();
+        }
         // Held here: a handler may replace the scene that owns this manager.
         if (const auto manager = eventManager_) manager->HandleEvent(event);
     }

@@ -11,6 +11,7 @@ packages=(
   libsdl1.2-compat
   libassimp-dev assimp-testmodels
   desktop-file-utils appstream dpkg-dev librsvg2-bin
+  libsdl1.2-compat openbox x11-utils
   clang-14 libclang-rt-14-dev
 )
 

@@ -17,6 +17,8 @@ enum class Keys : int32_t {
     Down = 274,
     Right = 275,
     Left = 276,
+    PageUp = 280,
+    PageDown = 281,
 };
 
 }  // namespace zr2d

@@ -11,6 +11,7 @@
 #include "Common/Exception.h"
 #include "Common/Helper.h"
 #include "Common/MyLog.h"
+#include "WindowExtras.h"
 
 namespace zr2d {
 namespace {
@@ -57,9 +58,13 @@ void Engine::OpenWindow(const std::string& title) {
     // without a window manager), sdl12-compat centres it: centred on both. A position the player
     // set (SDL_VIDEO_WINDOW_POS) still wins.
     setenv("SDL_VIDEO_CENTERED", "1", 0);
+    WindowExtras::RequestScale(settings_.WindowScale());
     if (SDL_Init(SDL_INIT_VIDEO) == -1) {
         common::Helper::Fail(std::string("Can't initialize SDL:\n") + SDL_GetError());
     }
+    common::MyLog::Info(WindowExtras::LibraryText());
+    // The library takes the icon only before the window opens.
+    if (!settings_.IconFile().empty()) WindowExtras::SetIcon(settings_.IconFile());
     SetColourAttributes(settings_.BitsPerPixel());
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
@@ -88,7 +93,8 @@ void Engine::ClampMaxTextureSize() {
     common::MyLog::Warning("maxTextureSize " + std::to_string(wanted) +
                            " ist nicht nutzbar, verwende " + std::to_string(usable));
     settings_ = zr2d::VideoSettings(settings_.Resolution(), settings_.BitsPerPixel(),
-                                    settings_.Fullscreen(), usable);
+                                    settings_.Fullscreen(), usable, settings_.WindowScale(),
+                                    settings_.IconFile());
 }
 
 void Engine::Dispose() {
@@ -139,6 +145,14 @@ void Engine::InitFrame() {
 }
 
 void Engine::EndFrame() { SDL_GL_SwapBuffers(); }
+
+void Engine::ToggleFullscreen() {
+    if (WindowExtras::ToggleFullscreen()) {
+        common::MyLog::Info("Vollbild umgeschaltet");
+    } else {
+        common::MyLog::Info(std::string("Vollbild nicht umschaltbar: ") + SDL_GetError());
+    }
+}
 
 common::Point2D Engine::ScreenSize() const { return settings_.Resolution(); }
 

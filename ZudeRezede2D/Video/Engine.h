@@ -47,6 +47,8 @@ class Engine {
     virtual float ViewDepth() const;
     virtual void InitFrame();
     virtual void EndFrame();
+    // Between window and full screen, where the SDL library can switch a running window.
+    void ToggleFullscreen();
 
     // The current alpha is the last pushed value (255 when none): pushing replaces it.
     virtual void PushAlpha(int32_t alpha);

@@ -143,6 +143,17 @@ TEST_F(GameRulesTest, LeavingEarlyOrABrokenPictureHandsNothingOver) {
     EXPECT_EQ(Data().Points(), -1);
     EXPECT_FALSE(std::filesystem::exists("game.dat"));
 
+    // Escape is "Beenden"; keys the game does not use change nothing.
+    StartGame("Zwei");
+    Frame();
+    for (const SDLKey key : {SDLK_UP, SDLK_PAGEDOWN, SDLK_F1}) Press(key);
+    ASSERT_NE(Game(), nullptr);
+    EXPECT_EQ(Game()->Input()->Text(), "");
+    Press(SDLK_ESCAPE);
+    ASSERT_NE(CurrentMenu(), nullptr);
+    EXPECT_EQ(Data().Points(), -1);
+    EXPECT_FALSE(std::filesystem::exists("game.dat"));
+
     // The next picture fails to load: the game ends at once, without points.
     StartGame("Zwei");
     Frame();

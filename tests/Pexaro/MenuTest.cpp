@@ -5,6 +5,7 @@
 #include "ZudeRezede2D/Scene/SimpleFormNode.h"
 #include "ZudeRezede2D/Video/Data/ColoredVertex.h"
 #include "ZudeRezede2D/Video/Data/SingleVertices.h"
+#include "ZudeRezede2D/Widgets/Checkbox.h"
 #include "ZudeRezede2D/Widgets/Control.h"
 
 using common::Color;
@@ -95,6 +96,54 @@ TEST_F(MenuTest, SelectingASetAndTheNameDecideTheStartButton) {
     CurrentMenu()->StartGame();
     ASSERT_NE(Game(), nullptr);
     EXPECT_EQ(Data().PlayerName(), "Jörg");
+}
+
+TEST_F(MenuTest, TheKeyboardPicksSetsAcrossPagesAndStartsOnlyWhenTheButtonWould) {
+    for (const std::string set : {"Alpen", "Blumen", "Ches", "Dünen", "Eis"}) {
+        MakeSet(set, {"Bild.png"});
+    }
+    ShowMenu();
+    const auto start = ControlNamed("startButton");
+    // Nothing chosen: Enter and Escape do nothing, and Page Up stays on the first page.
+    for (const SDLKey key : {SDLK_RETURN, SDLK_ESCAPE, SDLK_PAGEUP}) Press(key);
+    ASSERT_NE(CurrentMenu(), nullptr);
+    EXPECT_EQ(Data().MenuPage(), 1);
+    EXPECT_EQ(Data().MenuCurrentGame(), -1);
+
+    Press(SDLK_DOWN);
+    EXPECT_EQ(Data().MenuCurrentGame(), 1);
+    EXPECT_TRUE(start->Enabled());
+    Press(SDLK_UP);
+    EXPECT_EQ(Data().MenuCurrentGame(), 1);
+    for (int i = 0; i < 4; ++i) Press(SDLK_RIGHT);
+    EXPECT_EQ(Data().MenuCurrentGame(), 5);
+    EXPECT_EQ(PageInfo(), "Seite 2 von 2");
+    // The page's box is checked, as a click would have done it.
+    const auto eis =
+        std::dynamic_pointer_cast<zr2d::Checkbox>(ControlNamed("MM_selectGame_left_Eis_checkBox"));
+    ASSERT_NE(eis, nullptr);
+    EXPECT_TRUE(eis->IsChecked());
+    Press(SDLK_DOWN);
+    EXPECT_EQ(Data().MenuCurrentGame(), 5);
+    Press(SDLK_PAGEDOWN);
+    EXPECT_EQ(Data().MenuPage(), 2);
+    Press(SDLK_PAGEUP);
+    EXPECT_EQ(PageInfo(), "Seite 1 von 2");
+    EXPECT_EQ(Data().MenuCurrentGame(), 5);
+    Press(SDLK_LEFT);
+    EXPECT_EQ(Data().MenuCurrentGame(), 4);
+    EXPECT_EQ(Data().MenuPage(), 1);
+
+    // The name field takes typing at once; without a name Enter does not start.
+    for (int i = 0; i < 9; ++i) Press(SDLK_BACKSPACE);
+    EXPECT_FALSE(start->Enabled());
+    Enter();
+    ASSERT_NE(CurrentMenu(), nullptr);
+    Type("Kim");
+    Enter();
+    ASSERT_NE(Game(), nullptr);
+    EXPECT_EQ(Data().PlayerName(), "Kim");
+    EXPECT_EQ(Data().GameFolder().filename(), "Dünen");
 }
 
 TEST_F(MenuTest, APendingScoreIsEnteredOnceAndSaved) {

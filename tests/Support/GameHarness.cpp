@@ -52,6 +52,14 @@ void GameHarness::Enter() {
     Handle(key);
 }
 
+void GameHarness::Press(SDLKey key) {
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.state = SDL_PRESSED;
+    event.key.keysym.sym = key;
+    Handle(event);
+}
+
 void GameHarness::Click(int x, int y) {
     SDL_Event motion{};
     motion.type = SDL_MOUSEMOTION;

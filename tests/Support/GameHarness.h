@@ -32,6 +32,8 @@ class GameHarness {
     bool Step(uint32_t ticks) { return engine_->Step(ticks); }
     void Type(const std::string& latin1);
     void Enter();
+    // A key that types nothing (arrows, Page Up, Escape, F11).
+    void Press(SDLKey key);
     void Click(int x, int y);
     // The first node of that name below the current scene's root.
     std::shared_ptr<zr2d::Node> Find(const std::string& name) const;

@@ -17,7 +17,10 @@ expected() {
     bin/pexaro \
     libexec/pexaro/pexaro \
     share/pexaro/settings.txt \
+    share/pexaro/info.txt \
     share/pexaro/daten/font/vera/Vera.ttf \
+    share/pexaro/daten/pexaro.png \
+    share/doc/pexaro/copyright \
     share/applications/org.pexaro.pexaro.desktop \
     share/metainfo/org.pexaro.pexaro.metainfo.xml \
     share/icons/hicolor/scalable/apps/org.pexaro.pexaro.svg \
@@ -40,5 +43,6 @@ font="$prefix/share/pexaro/daten/font/vera/Vera.ttf"
 [[ -L "$font" && $(readlink -e "$font") == /usr/share/fonts/truetype/ttf-bitstream-vera/Vera.ttf ]] ||
   fail "the font is no link to the Vera font of its Debian package"
 cmp "$data/settings.txt" "$prefix/share/pexaro/settings.txt" || fail "settings.txt differs"
+cmp "$data/info.txt" "$prefix/share/pexaro/info.txt" || fail "info.txt differs"
 diff -r "$data/bilder" "$prefix/share/pexaro/bilder" || fail "the picture sets differ"
 echo "files: ok"

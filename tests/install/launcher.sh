@@ -101,6 +101,15 @@ start XDG_DATA_HOME="$data_a" HOME="$home_a"
 cmp "$shared/settings.txt" "$folder_a/settings.txt" || fail "settings.txt is not the shipped one"
 [[ $(readlink -e "$folder_a/daten/font/vera/Vera.ttf") == "$(readlink -e "$shared/daten/font/vera/Vera.ttf")" ]] ||
   fail "daten/ does not lead to the shipped font"
+[[ $(readlink -e "$folder_a/info.txt") == "$(readlink -e "$shared/info.txt")" ]] ||
+  fail "info.txt is no link to the shipped one"
+compat=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/sdl12-compat
+maps=$(cat "/proc/$pid/maps")
+if [[ -e "$compat/libSDL-1.2.so.0" ]]; then
+  [[ "$maps" == *"$compat/libSDL-1.2.so"* ]] || fail "the launcher did not start the game on sdl12-compat"
+else
+  [[ "$maps" != *sdl12-compat* ]] || fail "sdl12-compat loaded although it is not installed"
+fi
 diff <(cd "$shared/bilder" && find . -mindepth 1 -maxdepth 1 -type d | sort) \
   <(cd "$folder_a/bilder" && find -L . -mindepth 1 -maxdepth 1 -type d | sort) ||
   fail "bilder/ does not hold the shipped sets"

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The installed menu entry and AppStream metadata pass the Debian validators and agree with each
-# other and with what is installed: the command, the icon in every size, the version.
-# Usage: metadata.sh <build folder> <project version>
+# other and with what is installed: the command, the icon in every size, the window's class, the
+# version and the licences (the metadata's, the source's LICENSE and the Debian copyright file).
+# Usage: metadata.sh <build folder> <project version> <source folder>
 set -euo pipefail
 build=$1
 version=$2
+source=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 prefix="$work/prefix"
@@ -37,4 +39,27 @@ element() { sed -n "s|.*<$1[^>]*>\(.*\)</$1>.*|\1|p" "$metainfo" | head -n 1; }
 [[ $(element binary) == "$exec" ]] || fail "the metadata provides $(element binary)"
 newest=$(sed -n 's|.*<release version="\([^"]*\)".*|\1|p' "$metainfo" | head -n 1)
 [[ "$newest" == "$version" ]] || fail "the newest release is $newest, the project is $version"
+# The game's binary names its window's class; docks group the window with the entry by it.
+[[ $(key StartupWMClass) == pexaro && -x "$prefix/libexec/pexaro/$(key StartupWMClass)" ]] ||
+  fail "StartupWMClass=$(key StartupWMClass) is not the game's class"
+
+# Code GPL-3.0-or-later, sample sets CC0, the font under its own licence.
+[[ $(element project_license) == GPL-3.0-or-later ]] || fail "project_license is $(element project_license)"
+[[ $(element metadata_license) == CC0-1.0 ]] || fail "metadata_license is $(element metadata_license)"
+cmp "$source/LICENSE" /usr/share/common-licenses/GPL-3 || fail "LICENSE is not the GPL 3 text"
+copyright="$prefix/share/doc/pexaro/copyright"
+[[ -f "$copyright" ]] || fail "no copyright file"
+[[ $(head -n 1 "$copyright") == "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ]] ||
+  fail "the copyright file is not machine-readable"
+# Every Files paragraph names a licence that a standalone paragraph spells out.
+stanzas=$(awk -v RS= '/^Files:/ { for (i = 1; i <= NF; i++) if ($i == "License:") print $(i + 1) }' "$copyright")
+[[ $(tr '\n' ' ' <<<"$stanzas") == "GPL-3+ CC0-1.0 Bitstream-Vera " ]] ||
+  fail "the copyright file's Files paragraphs name: $stanzas"
+for license in $stanzas; do
+  awk -v RS= -v want="License: $license" 'index($0, want "\n") == 1 && NF > 3 { found = 1 } END { exit !found }' \
+    "$copyright" || fail "the licence $license is not spelled out"
+done
+copyright_text=$(cat "$copyright")
+[[ "$copyright_text" == *"Files: data/bilder/*"* && "$copyright_text" == *"/usr/share/common-licenses/GPL-3"* &&
+  "$copyright_text" == *"Bitstream Vera is a trademark"* ]] || fail "the copyright file lacks the sets, the GPL or the font"
 echo "metadata: ok"

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The Debian package: built with CPack, it depends on the packages of the libraries the game
-# actually links (and on the font), installs with apt, starts from its menu entry's command into
-# the game's menu with the sample sets, and leaves nothing behind when purged.
+# actually links (and on the font), prefers sdl12-compat, carries its copyright file, installs
+# with apt, starts from its menu entry's command into the game's menu with the sample sets, on
+# sdl12-compat where it is installed, with the icon and the window class of its menu entry, and
+# leaves nothing behind when purged.
 # Usage: package.sh <build folder>
 set -euo pipefail
 build=$1
@@ -54,6 +56,13 @@ while IFS= read -r group; do
   grep -qxF -f <(names "$group") <<<"$owners" || fail "the dependency $group is linked by nothing"
 done < <(tr ',' '\n' <<<"$depends")
 
+[[ ",$depends," == *", libsdl1.2-compat | libsdl1.2debian,"* ]] || fail "sdl12-compat is not preferred"
+copyright=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/pexaro/copyright) ||
+  fail "no copyright file in the package"
+[[ "$copyright" == "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"* &&
+  "$copyright" == *"License: GPL-3+"* && "$copyright" == *"License: CC0-1.0"* &&
+  "$copyright" == *"License: Bitstream-Vera"* ]] || fail "the copyright file lacks a licence"
+
 apt_get install -y -qq "$deb" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get install"; }
 installed=1
 [[ $(state) == installed ]] || fail "not installed"
@@ -72,6 +81,23 @@ wait_for_window "^Ged.*chtnisspiel$"
 sleep 2
 take_shot
 expect_menu
+# The library: sdl12-compat whenever it is installed.
+compat=/usr/lib/$multiarch/sdl12-compat
+maps=$(cat "/proc/$pid/maps")
+if [[ -e "$compat/libSDL-1.2.so.0" ]]; then
+  [[ "$maps" == *"$compat/libSDL-1.2.so"* ]] || fail "the installed game does not run on sdl12-compat"
+  echo "The installed game runs on sdl12-compat."
+else
+  echo "The installed game runs on the classic SDL 1.2."
+fi
+# The icon and the class that groups the window with its menu entry.
+properties=$(xprop -id "$window_id" -f _NET_WM_ICON 32c ' = $0, $1\n' WM_CLASS _NET_WM_ICON WM_HINTS)
+class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+[[ -n "$class" && "$properties" == *"WM_CLASS(STRING) = \"$class\", \"$class\""* ]] ||
+  fail "the window's class is not StartupWMClass=$class: $(head -n 1 <<<"$properties")"
+# sdl12-compat sets it as _NET_WM_ICON, the classic library as a bitmap in WM_HINTS.
+[[ "$properties" == *"_NET_WM_ICON(CARDINAL) = 48, 48"* || "$properties" == *"bitmap id # to use for icon"* ]] ||
+  fail "the window has no icon"
 for set in Farben Flaggen Formen Uhrzeiten Würfel; do
   [[ -d "$home/.local/share/pexaro/bilder/$set" ]] || fail "the sample set $set is missing"
 done

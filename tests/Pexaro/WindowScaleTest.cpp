@@ -1,0 +1,21 @@
+#include <gtest/gtest.h>
+
+#include "Pexaro/WindowScale.h"
+#include "Support/LogCapture.h"
+
+namespace pexaro::test {
+
+TEST(WindowScaleTest, WholeAndDecimalNumbersScaleAndAnythingElseIsOne) {
+    testsupport::LogCapture log(false);
+    EXPECT_FLOAT_EQ(WindowScale::Parse("1"), 1.0f);
+    EXPECT_FLOAT_EQ(WindowScale::Parse("2"), 2.0f);
+    EXPECT_FLOAT_EQ(WindowScale::Parse("1.5"), 1.5f);
+    EXPECT_FLOAT_EQ(WindowScale::Parse("1,25"), 1.25f);
+    EXPECT_FALSE(log.Contains("windowScale"));
+    for (const char* bad : {"", "abc", "2x", " 2", "0", "-1", "100", "nan", "inf", "1e1"}) {
+        EXPECT_FLOAT_EQ(WindowScale::Parse(bad), 1.0f) << bad;
+    }
+    EXPECT_TRUE(log.Contains("windowScale = 2x ist nicht nutzbar, verwende 1"));
+}
+
+}  // namespace pexaro::test

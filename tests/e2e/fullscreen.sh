@@ -1,0 +1,177 @@
+#!/usr/bin/env bash
+# Full screen on sdl12-compat on a 1920 x 1080 desktop with a window manager: the window fills
+# the screen, the 1024 x 768 picture is scaled with its proportions kept (bars at the sides),
+# clicks land on the controls drawn under them (a set, "Spiel starten", the game's answer, the
+# menu's "Beenden"), and F11 switches to a window and back. The F11 switch and the window's
+# icon and class are also checked on the classic library, in a window.
+# Usage: fullscreen.sh <run folder with pexaro> <pexaro-gamedat>
+set -euo pipefail
+run=$1
+gamedat=$2
+work=$(mktemp -d)
+pid=
+xvfb_pid=
+wm_pid=
+cleanup() {
+  [[ -n "$pid" ]] && kill "$pid" 2>/dev/null
+  [[ -n "$wm_pid" ]] && kill "$wm_pid" 2>/dev/null
+  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*"
+  [[ -f "$work/log" ]] && tail -n 30 "$work/log"
+  exit 1
+}
+
+compat=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/sdl12-compat
+[[ -e "$compat/libSDL-1.2.so.0" ]] || { echo "SKIP: libsdl1.2-compat is not installed"; exit 77; }
+command -v openbox >/dev/null || { echo "SKIP: openbox is not installed"; exit 77; }
+
+slow=1
+ldd_out=$(ldd "$run/pexaro")
+[[ "$ldd_out" == *libasan* ]] && slow=4
+pause() { sleep "$(echo "$1 * $slow" | bc -l)"; }
+
+# A display of its own at the size of today's desktops, with a window manager, which is what
+# honours a full-screen request.
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [[ -s "$work/display" ]] && break
+  sleep 0.1
+done
+[[ -s "$work/display" ]] || fail "the virtual display did not start"
+export DISPLAY=":$(head -n 1 "$work/display")"
+openbox >/dev/null 2>&1 &
+wm_pid=$!
+pause 1
+
+cp -r "$run/bilder" "$run/daten" "$run/pexaro" "$work/"
+rm -rf "$work/bilder"/*
+mkdir "$work/bilder/Aaa Test"
+convert -size 400x300 xc:"#336699" "$work/bilder/Aaa Test/Hund.png"
+settings() { printf '[Game]\nshowLog = 1\nfullscreen = %s\nmaxTextureSize = 512\n' "$1" >"$work/settings.txt"; }
+
+shot="$work/screen.png"
+source "$(dirname "$0")/screen.sh"
+
+start() {  # extra environment for the game
+  (cd "$work" && exec env "$@" ./pexaro) >"$work/log" 2>&1 &
+  pid=$!
+  wait_for_window "^Ged.*chtnisspiel$"
+  window=$window_id
+  pause 3
+  geometry
+}
+
+# Where the game's pixel (x, y) is on the screen: the window's place plus the picture scaled
+# into the window with its proportions kept and centred.
+# xwininfo, not xdotool getwindowgeometry: under a window manager that frames the window, the
+# latter adds the frame's offset once more.
+geometry() {
+  local info
+  info=$(xwininfo -id "$window")
+  X=$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")
+  Y=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")
+  WIDTH=$(sed -n 's/^ *Width: *//p' <<<"$info")
+  HEIGHT=$(sed -n 's/^ *Height: *//p' <<<"$info")
+}
+at() {  # x y -> "screen_x screen_y"
+  echo "$X $Y $WIDTH $HEIGHT $1 $2" | awk '{
+    s = $3 / 1024; if ($4 / 768 < s) s = $4 / 768
+    printf "%d %d\n", $1 + ($3 - 1024 * s) / 2 + $5 * s, $2 + ($4 - 768 * s) / 2 + $6 * s }'
+}
+click_at() {  # x y in the game's pixels
+  local position
+  position=$(at "$1" "$2")
+  xdotool mousemove $position click 1
+  pause 0.5
+}
+expect_game_pixel() {  # x y expected description, in the game's pixels
+  local position
+  position=$(at "$1" "$2")
+  # Split on purpose: x and y.
+  expect_pixel $position "$3" "$4"
+}
+
+ended() {
+  for _ in $(seq 60); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 1
+  done
+  kill -0 "$pid" 2>/dev/null && fail "the game did not end: the click on \"Beenden\" missed"
+  local status=0
+  wait "$pid" || status=$?
+  pid=
+  [[ $status -eq 0 ]] || fail "the game ended with exit code $status"
+}
+
+# sdl12-compat, full screen.
+settings 1
+start LD_LIBRARY_PATH="$compat"
+[[ $WIDTH -eq 1920 && $HEIGHT -eq 1080 ]] || fail "the full-screen window is ${WIDTH}x${HEIGHT}"
+import -window root "$shot"
+expect_pixel 100 540 "0,0,0" "the bar left of the scaled picture"
+expect_game_pixel 900 300 "15,25,40" "the menu's backdrop, scaled"
+expect_game_pixel 512 385 "35,48,63" "the frame of the list of sets, scaled"
+
+click_at 512 150   # the first set
+click_at 772 478   # "Spiel starten"
+pause 2
+xdotool type --delay 60 "Hund"
+xdotool key Return
+for _ in $(seq 60); do
+  [[ -f "$work/game.dat" ]] && break
+  sleep 1
+done
+saved=$("$gamedat" show "$work/game.dat" 2>/dev/null) || fail "no game.dat: the clicks missed"
+grep -qx "Spieler 1?10" <<<"$saved" || fail "the game was not played: $saved"
+pause 2
+
+# F11: a window of the game's own size, and back to full screen.
+xdotool key F11
+pause 2
+geometry
+[[ $WIDTH -eq 1024 && $HEIGHT -eq 768 ]] || fail "F11 did not make a 1024x768 window: ${WIDTH}x${HEIGHT}"
+xdotool key F11
+pause 2
+geometry
+[[ $WIDTH -eq 1920 && $HEIGHT -eq 1080 ]] || fail "F11 did not return to full screen: ${WIDTH}x${HEIGHT}"
+click_at 772 552   # the menu's "Beenden"
+ended
+
+# The window's icon and class, on both libraries; F11 on the classic one as far as it can.
+check_window() {  # library
+  local properties
+  properties=$(xprop -id "$window" -f _NET_WM_ICON 32c ' = $0, $1\n' WM_CLASS _NET_WM_ICON WM_HINTS)
+  [[ "$properties" == *'WM_CLASS(STRING) = "pexaro", "pexaro"'* ]] ||
+    fail "$1: the window's class is not pexaro: $(head -n 1 <<<"$properties")"
+  # sdl12-compat sets the icon as _NET_WM_ICON, the classic library as a bitmap in WM_HINTS.
+  local icon="_NET_WM_ICON(CARDINAL) = 48, 48"
+  [[ $1 == classic ]] && icon="bitmap id # to use for icon"
+  [[ "$properties" == *"$icon"* ]] || fail "$1: the window has no icon"
+}
+settings 0
+start LD_LIBRARY_PATH="$compat"
+check_window compat
+click_at 772 552
+ended
+
+start
+maps=$(cat "/proc/$pid/maps")
+[[ "$maps" != *sdl12-compat* ]] || fail "the classic run loaded sdl12-compat"
+check_window classic
+xdotool key F11
+pause 2
+log_now=$(cat "$work/log")
+[[ "$log_now" == *"Vollbild umgeschaltet"* || "$log_now" == *"Vollbild nicht umschaltbar"* ]] ||
+  fail "F11 was not taken by the classic library"
+xdotool key F11
+pause 2
+geometry
+click_at 772 552
+ended
+echo "fullscreen: ok"

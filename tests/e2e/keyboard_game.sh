@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Plays a whole game without the mouse: the name typed at once, a set
+# chosen with the arrow keys across pages, Enter to start, the answers, the total in game.dat,
+# a second game left with Escape, Escape in the menu ignored. The mouse is never touched.
+# Usage: keyboard_game.sh <run folder with pexaro> <pexaro-gamedat>
+set -euo pipefail
+run=$1
+gamedat=$2
+work=$(mktemp -d)
+pid=
+trap '[[ -n "$pid" ]] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+
+fail() {
+  echo "FAIL: $*"
+  [[ -f "$work/log" ]] && tail -n 30 "$work/log"
+  exit 1
+}
+
+cp -r "$run/bilder" "$run/daten" "$run/pexaro" "$work/"
+printf '[Game]\nshowLog = 1\nfullscreen = 0\nmaxTextureSize = 512\n' >"$work/settings.txt"
+mkdir "$work/bilder/Aaa Test"
+for answer in Hund Katze; do
+  convert -size 400x300 xc:"#336699" "$work/bilder/Aaa Test/$answer.png"
+done
+
+source "$(dirname "$0")/screen.sh"
+slow=1
+if is_sanitizer_build "$work/pexaro"; then slow=4; fi
+pause() { sleep "$(echo "$1 * $slow" | bc -l)"; }
+key() { xdotool key --delay 80 "$@"; pause 0.3; }
+
+use_german_keyboard
+cd "$work"
+./pexaro >"$work/log" 2>&1 &
+pid=$!
+wait_for_window "^Ged.*chtnisspiel$"
+expect_sdl "$pid"
+# Keys go to the focused window; no window manager gives it the focus here.
+xdotool windowfocus --sync "$window_id"
+pause 2
+
+# The log names the library the game loaded.
+startup=$(cat "$work/log")
+[[ "$startup" =~ SDL\ 1\.2\.[0-9]+\ aus\ ${EXPECT_SDL:-/}[^$'\n']*libSDL-1\.2\.so\.0 ]] ||
+  fail "the log does not name the SDL library loaded"
+
+# Escape in the menu changes nothing; the name field takes typing at once.
+key Escape
+kill -0 "$pid" 2>/dev/null || fail "Escape ended the game"
+key --repeat 9 BackSpace
+xdotool type --delay 60 "Tastatur"
+# Page 2 and back, then the first set with the arrow keys, and Enter.
+key Next
+key Prior
+key Down
+key Return
+pause 2
+# Enter is ignored while the pictures cross-fade; pressed again until the answer is taken.
+answers=0
+for answer in Hund Hund; do
+  xdotool type --delay 60 "$answer"
+  answers=$((answers + 1))
+  for _ in $(seq $((100 * slow))); do
+    key Return
+    taken=$(grep -c "CheckName: " "$work/log" || true)
+    [[ $taken -ge $answers ]] && break
+  done
+done
+for _ in $(seq 60); do
+  [[ -f game.dat ]] && break
+  sleep 1
+done
+[[ -f game.dat ]] || fail "no game.dat"
+saved=$("$gamedat" show game.dat)
+grep -qx "{(Vorlatec)|HighscoreGameName}Aaa Test" <<<"$saved" || fail "no table for the set: $saved"
+grep -qx "Tastatur?10" <<<"$saved" || fail "the total was not entered: $saved"
+
+# The same set is still chosen: Enter starts it again, Escape leaves without a score.
+pause 1
+key Return
+pause 2
+xdotool type --delay 60 "Hund"
+key Escape
+pause 2
+key Escape
+kill -0 "$pid" 2>/dev/null || fail "Escape in the menu ended the game"
+[[ $("$gamedat" show game.dat | grep -c "Tastatur?") -eq 1 ]] || fail "a game left with Escape was entered"
+log_now=$(cat "$work/log")
+[[ $(grep -c "| DON'T SAVE" <<<"$log_now") -ge 2 ]] || fail "Escape did not lead back to the menu"
+
+# No key ends the program from the menu; the window system's quit does, with exit code 0.
+kill -TERM "$pid"
+status=0
+wait "$pid" || status=$?
+pid=
+[[ $status -eq 0 ]] || fail "the game ended with exit code $status"
+echo "keyboard game: ok"
