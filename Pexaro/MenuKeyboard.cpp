@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu without a mouse: keys that do what the set buttons, "<", ">" and "Spiel starten" do.
 #include <algorithm>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gedächtnisspiel: started without arguments in the folder that holds settings.txt, daten/ and
 // bilder/. Always ends with exit code 0.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frames of the game's screens with the engine's whole main-loop step (events, animations,
 // drawing, buffer swap), at a 16 ms clock: the game during a cross-fade of two screen-sized
 // photos, and the menu showing a full highscore table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Photos at the size they are shown: the reduced-scale decode alone (the floor of the picture
 // pipeline for a JPEG), a menu page of four sets of camera photos, and the peak memory of
 // loading a very large photo, by the game and by IMG_Load. scripts/bench.sh runs each memory

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture pipeline against its floor: LoadPictureTexture (temporary copy, decode, fit to the
 // screen, split, upload) and IMG_Load of the same file alone.
 

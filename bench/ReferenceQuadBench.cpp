@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The renderer's fill-rate floor for one picture: a window like the engine's (1024 x 768, RGBA,
 // 16-bit depth, double buffered) that clears and draws one screen-sized blended textured quad
 // per frame, with nothing else in between.

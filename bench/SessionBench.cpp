@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Memory over a session: games in a row over the sample sets, each played to its end, with the
 // peak resident memory of the process and the engine's live textures at the start, after the
 // first game and after the last. scripts/bench.sh runs the 20-game session in its own process,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's start-up as main.cpp does it, ending after the first presented menu frame. Run in
 // a copy of the run folder (settings.txt, daten/, bilder/); scripts/bench.sh times it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of the game's start-up: the same SDL/OpenGL window (1024 x 768, RGBA, 16-bit depth,
 // double buffered), one cleared frame presented, nothing else. scripts/bench.sh times it and
 // takes the renderer's name from the second line.

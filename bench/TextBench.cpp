@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text: SetText of a 40-character German line whose glyphs are all cached, against the first
 // rendering of the same line (every glyph rendered and uploaded).
 

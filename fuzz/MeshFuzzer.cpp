@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The OBJ reader, MeshReader::Read, as Factory::LoadMesh uses it but without the engine. MTL
 // files are not read: they only register materials and load their textures, which takes the
 // engine, and with it a window and an OpenGL context.

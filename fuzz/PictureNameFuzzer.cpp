@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture file names and typed answers: the input is split at its first zero byte into a file
 // name and the text the player entered.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scrambled save file and its highscore tables, read the way the menu reads game.dat: once
 // with the game's key, once with a key taken from the input (its first byte gives the key's
 // length, the key follows, the file is the rest).

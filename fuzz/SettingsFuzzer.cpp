@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings reader: whatever settings.txt holds, reading it and every typed read of its
 // values must neither crash nor throw.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the release benchmarks, runs them all in a virtual X display and rewrites the table in
 # docs/PERFORMANCE.md (medians of several runs; ratios only within the run).
 #

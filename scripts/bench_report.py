@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs the benchmarks (inside a virtual X display) and rewrites the table in PERFORMANCE.md.
 
 Called by scripts/bench.sh, which builds the programs and makes the test pictures first.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets in build/fuzz (clang-14) and runs each for a bounded time on a
 # scratch copy of its corpus in fuzz/corpus/. Fails if any target crashes, hangs or leaks; the
 # input that did it is kept in build/fuzz/crashes/.

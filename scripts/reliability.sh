@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The long reliability runs, on demand: thirty games in one process (live textures and resident
 # memory after each game) and a thousand kills while game.dat is being saved. Builds the release
 # build, runs both under a virtual display and writes their figures into docs/RELIABILITY.md.

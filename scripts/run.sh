@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the game, assembles its run folder (the executable,
 # settings.txt, info.txt, daten/ with the font and the window icon, bilder/ with the sample
 # sets) and starts it there.

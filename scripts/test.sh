@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs every test twice: in a normal build and under
 # AddressSanitizer + UndefinedBehaviorSanitizer; then a short run of every fuzz target.
 # Exits non-zero if anything fails.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Refreshes the README's screenshots: plays the game with the end-to-end test in a virtual
 # display and copies its screenshots of the game window to docs/screenshots/.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows or writes a game.dat through the game's own reader, writer and key:
 //   pexaro-gamedat show [FILE]    prints the plain lines
 //   pexaro-gamedat write [FILE]   replaces FILE with the lines read from standard input

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the menu icon's bitmap sizes from desktop/org.pexaro.pexaro.svg with rsvg-convert
 # (librsvg2-bin). The output is committed; run this again only after changing the drawing.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the bundled sample picture sets with ImageMagick (and bc) into data/bilder/. Every picture is
 # drawn here from scratch (shapes, colours, dice, clock faces, flags), so the sets need no
 # download and carry no third-party artwork. The output is committed; run this again only to

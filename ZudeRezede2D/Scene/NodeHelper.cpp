@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "NodeHelper.h"
 
 #include "ZudeRezede2D/Video/Data/SingleVertices.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Meshes with the engine's materials; the reading itself is MeshReader's.
 
 #include "Common/Exception.h"

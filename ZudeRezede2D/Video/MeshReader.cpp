@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A subset of Wavefront OBJ (see docs/MESHES.md).
 #include "MeshReader.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A chest read from an OBJ file with its MTL material and texture. Its lid hangs on a bone and
 // a timed animation list opens and closes it; the latch hangs on a bone under the hinge and
 // follows. Close the window to quit.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the mesh demo's model: a chest of three boxes (base, lid, latch) as OBJ + MTL, and
 its texture, a 2 x 2 atlas, with ImageMagick. Run from anywhere; writes into examples/assets."""
 import pathlib

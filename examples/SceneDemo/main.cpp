@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first program to run with the engine: a window with a few nodes under a 2D camera and a
 // perspective camera. Move the mouse (a marker follows it), click to show or hide the
 // half-transparent group; close the window to quit.

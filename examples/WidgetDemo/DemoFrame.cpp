@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "DemoFrame.h"
 
 #include "ZudeRezede2D/Widgets/CheckBoxGroup.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every widget of the engine in one frame: click the buttons and check boxes, click into a text
 // field and type (Return confirms the name), point at the picture button or the brown area to
 // read their information text. Close the window to quit.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the kinds of picture files players bring, from phones, cameras and editors, with
 # ImageMagick: JPEG encodings and the eight orientations, PNG and BMP variants, a truncated JPEG
 # and a 50-megapixel photo. Usage: picture_corpus.sh <folder>

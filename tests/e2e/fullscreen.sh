@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Full screen on sdl12-compat on a 1920 x 1080 desktop with a window manager: the window fills
 # the screen, the 1024 x 768 picture is scaled with its proportions kept (bars at the sides),
 # clicks land on the controls drawn under them (a set, "Spiel starten", the game's answer, the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays the real game like a German player: a name with an umlaut, two sets, answers typed on a
 # German keyboard ("käse" for Käse.png), the highscores in game.dat, paging, a game left with
 # "Beenden", and the menu's "Beenden" ending the program with exit code 0.

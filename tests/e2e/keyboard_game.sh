@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays a whole game without the mouse: the name typed at once, a set
 # chosen with the arrow keys across pages, Enter to start, the answers, the total in game.dat,
 # a second game left with Escape, Escape in the menu ignored. The mouse is never touched.

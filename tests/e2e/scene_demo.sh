@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the scene demo in the current X display, moves and clicks the mouse like a user,
 # checks the screen, and ends it with SIGTERM (which the engine turns into a quit event).
 # Usage: scene_demo.sh <SceneDemo executable>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers for the scripts that drive a program through its window in the virtual screen. Sourced;
 # expects $shot to name the screenshot file.
 # Positions are relative to the window: SDL libraries place it differently (the classic SDL 1.2 at

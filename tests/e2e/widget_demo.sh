@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the widget demo in the current X display, points and clicks like a user, checks the
 # screen, and ends it with SIGTERM (which the engine turns into a quit event).
 # Usage: widget_demo.sh <WidgetDemo executable>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` puts exactly the launcher, the game, its data and the desktop files into the
 # prefix, nothing else, and the data are the shipped ones.
 # Usage: files.sh <build folder> <source data folder>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed launcher gives every player a game folder of their own and starts the real game
 # in it: --help and --version are answered without starting anything, settings.txt is copied
 # once and then left to the player, game.dat and added picture sets stay in the player's folder,

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed menu entry and AppStream metadata pass the Debian validators and agree with each
 # other and with what is installed: the command, the icon in every size, the window's class, the
-# version and the licences (the metadata's, the source's LICENSE and the Debian copyright file).
+# version and the licences (the metadata's, the source's LICENSE and SPDX lines, the Debian copyright
+# file).
 # Usage: metadata.sh <build folder> <project version> <source folder>
 set -euo pipefail
 build=$1
@@ -62,4 +64,9 @@ done
 copyright_text=$(cat "$copyright")
 [[ "$copyright_text" == *"Files: data/bilder/*"* && "$copyright_text" == *"/usr/share/common-licenses/GPL-3"* &&
   "$copyright_text" == *"Bitstream Vera is a trademark"* ]] || fail "the copyright file lacks the sets, the GPL or the font"
+# Every source file names the code's licence.
+unlabelled=$(cd "$source" && grep -L -r "SPDX-License-Identifier: GPL-3.0-or-later" \
+  --include='*.cpp' --include='*.h' --include='*.sh' --include='*.py' --include=CMakeLists.txt \
+  Common ZudeRezede2D Pexaro tests tools bench examples fuzz scripts desktop) || true
+[[ -z "$unlabelled" ]] || fail "source files without an SPDX line: $unlabelled"
 echo "metadata: ok"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: built with CPack, it depends on the packages of the libraries the game
 # actually links (and on the font), prefers sdl12-compat, carries its copyright file, installs
 # with apt, starts from its menu entry's command into the game's menu with the sample sets, on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves game.dat over and over through the game's own writer and key, alternating between two
 // sets of tables, until it is killed. The kill test stops it at random moments.
 //   pexaro-save-loop <file> <tables A> <tables B>   (plain lines, as pexaro-gamedat shows them)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Messy picture folders: missing, odd names, huge counts, broken pictures. The game lists what it
 # can, plays what loads, skips the rest with a warning, and never crashes or hangs.
 source "$(dirname "$0")/lib.sh"

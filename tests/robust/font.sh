@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Without a usable font the game cannot draw a single word: it says why and ends with exit code 0,
 # whatever showLog says.
 source "$(dirname "$0")/lib.sh"

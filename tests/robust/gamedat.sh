@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Bad or unwritable game.dat: a game is played to its end, and afterwards every table that could
 # be read is still there, what could not be read is kept as a copy, and a save that cannot
 # happen is logged while the old file stays as it was.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Kills a process that keeps saving game.dat (SIGKILL, at random moments) many times over; after
 # every kill the file must read back as exactly the old or the new tables.
 # Usage: kill_save.sh <pexaro-save-loop> <pexaro-gamedat> <kills>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared steps of the bad-input cases: a sandbox with the game's working folder, a private
 # virtual display, the real executable started and ended like a player would, and the checks
 # every case makes (exit code 0, a time bound, no leftovers, nothing written outside).

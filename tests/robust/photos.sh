@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Photos as phones save them: a portrait photo stored sideways with the EXIF orientation 6
 # ("turn 90 degrees clockwise") shows upright in the menu's thumbnail and in the game.
 source "$(dirname "$0")/lib.sh"

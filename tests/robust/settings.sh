@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Bad settings.txt: the game starts with the defaults or the clamped values, stays playable,
 # and ends with exit code 0.
 source "$(dirname "$0")/lib.sh"

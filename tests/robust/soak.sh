@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # An automated player plays many games in one process. After every game the live textures and the
 # resident memory must come back to their level after the first game: no upward trend.
 # Usage: soak.sh <games> <pexaro> <pexaro-gamedat> <font>
