@@ -31,21 +31,15 @@ compat=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/sdl12-compat
 [[ -e "$compat/libSDL-1.2.so.0" ]] || { echo "SKIP: libsdl1.2-compat is not installed"; exit 77; }
 command -v openbox >/dev/null || { echo "SKIP: openbox is not installed"; exit 77; }
 
+shot="$work/screen.png"
+source "$(dirname "$0")/screen.sh"
 slow=1
-ldd_out=$(ldd "$run/pexaro")
-[[ "$ldd_out" == *libasan* ]] && slow=4
+if is_sanitizer_build "$run/pexaro"; then slow=4; fi
 pause() { sleep "$(echo "$1 * $slow" | bc -l)"; }
 
 # A display of its own at the size of today's desktops, with a window manager, which is what
 # honours a full-screen request.
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [[ -s "$work/display" ]] && break
-  sleep 0.1
-done
-[[ -s "$work/display" ]] || fail "the virtual display did not start"
-export DISPLAY=":$(head -n 1 "$work/display")"
+start_private_display 1920x1080 "$work"
 openbox >/dev/null 2>&1 &
 wm_pid=$!
 pause 1
@@ -55,9 +49,6 @@ rm -rf "$work/bilder"/*
 mkdir "$work/bilder/Aaa Test"
 convert -size 400x300 xc:"#336699" "$work/bilder/Aaa Test/Hund.png"
 settings() { printf '[Game]\nshowLog = 1\nfullscreen = %s\nmaxTextureSize = 512\n' "$1" >"$work/settings.txt"; }
-
-shot="$work/screen.png"
-source "$(dirname "$0")/screen.sh"
 
 start() {  # extra environment for the game
   (cd "$work" && exec env "$@" ./pexaro) >"$work/log" 2>&1 &
@@ -119,16 +110,8 @@ expect_pixel 100 540 "0,0,0" "the bar left of the scaled picture"
 expect_game_pixel 900 300 "15,25,40" "the menu's backdrop, scaled"
 expect_game_pixel 512 385 "35,48,63" "the frame of the list of sets, scaled"
 
-click_at 512 150   # the first set
-click_at 772 478   # "Spiel starten"
-pause 2
-xdotool type --delay 60 "Hund"
-xdotool key Return
-for _ in $(seq 60); do
-  [[ -f "$work/game.dat" ]] && break
-  sleep 1
-done
-saved=$("$gamedat" show "$work/game.dat" 2>/dev/null) || fail "no game.dat: the clicks missed"
+play_first_set_until_saved Hund "$work"
+saved=$("$gamedat" show "$work/game.dat" 2>/dev/null) || fail "game.dat cannot be read"
 grep -qx "Spieler 1?10" <<<"$saved" || fail "the game was not played: $saved"
 pause 2
 

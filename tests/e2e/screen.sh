@@ -74,6 +74,35 @@ is_sanitizer_build() {  # executable
   [[ "$libraries" == *libasan* ]]
 }
 
+# A virtual display of its own, for a test that needs its own screen size or runs beside others.
+# Sets DISPLAY and xvfb_pid; expects fail from the caller.
+start_private_display() {  # WxH folder for the display's number
+  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -noreset 3>"$2/display" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do
+    [[ -s "$2/display" ]] && break
+    sleep 0.1
+  done
+  [[ -s "$2/display" ]] || fail "the virtual display did not start"
+  export DISPLAY=":$(head -n 1 "$2/display")"
+}
+
+# Plays the first set on the menu's page, whose one picture shows <answer>, until its total is in
+# <folder>/game.dat. Expects pause and fail from the caller.
+play_first_set_until_saved() {  # answer folder
+  click_at 512 150
+  pause 0.5
+  click_at 772 478
+  pause 2
+  xdotool type --delay 60 "$1"
+  xdotool key Return
+  for _ in $(seq 60); do
+    [[ -f "$2/game.dat" ]] && break
+    sleep 1
+  done
+  [[ -f "$2/game.dat" ]] || fail "no game.dat in $2"
+}
+
 # A German keyboard, so that umlauts are typed on their own keys as a German player types them.
 use_german_keyboard() {
   setxkbmap -layout de || { echo "FAIL: no German keyboard layout"; exit 1; }

@@ -67,19 +67,9 @@ quit() {
   [[ $status -eq 0 ]] || fail "the game ended with exit code $status"
 }
 
-# Plays the first set, whose one picture shows <answer>, until its total is in <folder>/game.dat.
+# Plays the first set until its total is saved, and lets the menu settle.
 play_first_set() {  # answer folder
-  click_at 512 150
-  pause 0.5
-  click_at 772 478
-  pause 2
-  xdotool type --delay 60 "$1"
-  xdotool key Return
-  for _ in $(seq 60); do
-    [[ -f "$2/game.dat" ]] && break
-    sleep 1
-  done
-  [[ -f "$2/game.dat" ]] || fail "no game.dat in $2"
+  play_first_set_until_saved "$1" "$2"
   pause 1
 }
 

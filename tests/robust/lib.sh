@@ -66,15 +66,7 @@ make_picture() {  # file [size] [colour or source]
 
 # One display per case, so that cases can run side by side.
 start_display() {
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$scratch/display" \
-    >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 100); do
-    [[ -s "$scratch/display" ]] && break
-    sleep 0.1
-  done
-  [[ -s "$scratch/display" ]] || fail "the virtual display did not start"
-  export DISPLAY=":$(head -n 1 "$scratch/display")"
+  start_private_display 1280x1024 "$scratch"
   use_german_keyboard
 }
 
