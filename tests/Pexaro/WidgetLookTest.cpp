@@ -89,19 +89,20 @@ TEST_F(WidgetLookTest, EachControlGetsItsColoursAndLabelsAndSoundsNothing) {
     EXPECT_EQ(Corner(Look(WidgetType::TextEdit, WidgetNodeType::MouseOver, "teName"), 0),
               Color(200, 220, 64, 128));
 
-    // Set buttons fade away from their thumbnail: the left one mirrored to the right one.
+    // Set buttons fade away from their thumbnail: the left one mirrored to the right one. The
+    // menu hands the side to the look while it builds them, so these are the nodes it made.
     const std::string left = "MM_selectGame_left_Alpen_checkBox";
     const std::string right = "MM_selectGame_right_Blumen_checkBox";
-    const auto leftLook = Look(WidgetType::GroupCheckbox, WidgetNodeType::Background, left);
-    const auto rightLook = Look(WidgetType::GroupCheckbox, WidgetNodeType::Background, right);
+    const auto leftLook = Find("ctrl_" + left + "_bg");
+    const auto rightLook = Find("ctrl_" + right + "_bg");
     EXPECT_EQ(Corner(leftLook, 0), Color(138, 200, 238, 24));
     EXPECT_EQ(Corner(leftLook, 3).A(), 6);
     EXPECT_EQ(Corner(rightLook, 0).A(), 6);
     EXPECT_EQ(Corner(rightLook, 3), Color(138, 200, 238, 24));
-    EXPECT_EQ(Corner(Look(WidgetType::GroupCheckbox, WidgetNodeType::Check, left), 0),
-              Color(220, 200, 64, 200));
-    EXPECT_EQ(Corner(Look(WidgetType::GroupCheckbox, WidgetNodeType::MouseOver, right), 3),
-              Color(200, 220, 64, 128));
+    EXPECT_EQ(Corner(Find("ctrl_" + left + "_checked_bg"), 0), Color(220, 200, 64, 200));
+    EXPECT_EQ(Corner(Find("ctrl_" + right + "_mouseOver"), 3), Color(200, 220, 64, 128));
+    // Built outside the menu's set buttons, a group check box gets the plain button look.
+    EXPECT_EQ(Corner(Look(WidgetType::GroupCheckbox, WidgetNodeType::Background, left), 0).A(), 32);
 
     for (const auto type :
          {WidgetType::Group, WidgetType::Label, WidgetType::Button, WidgetType::Checkbox,
