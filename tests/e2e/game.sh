@@ -5,6 +5,8 @@
 # "Beenden", and the menu's "Beenden" ending the program with exit code 0.
 # Usage: game.sh <run folder with pexaro> <pexaro-gamedat> <folder for screenshots>
 set -euo pipefail
+# A step that fails without a word of its own still names itself.
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND"' ERR
 run=$1
 gamedat=$2
 shots=$3
@@ -79,8 +81,11 @@ play() {  # y answer pictures
     for _ in $(seq $((100 * slow))); do
       xdotool key Return
       sleep 0.3
-      [[ $(grep -c "CheckName: " game.log) -gt $answers ]] && break
+      [[ $(grep -c "CheckName: " game.log || true) -gt $answers ]] && continue 2
     done
+    echo "FAIL: the answer \"$2\" was not taken"
+    tail -n 20 game.log
+    exit 1
   done
 }
 # Waits until game.dat holds the line at least <count> times.
