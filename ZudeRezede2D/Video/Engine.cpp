@@ -64,6 +64,11 @@ void Engine::OpenWindow(const std::string& title) {
         common::Helper::Fail(std::string("Can't initialize SDL:\n") + SDL_GetError());
     }
     common::MyLog::Info(WindowExtras::LibraryText());
+    // Without a display the classic SDL fails here, sdl12-compat would run the game unseen, with
+    // no way to end it: fail alike.
+    if (WindowExtras::DrawsUnseen()) {
+        common::Helper::Fail("Can't set Videomode: \nno display to draw on");
+    }
     // The library takes the icon only before the window opens.
     if (!settings_.IconFile().empty()) WindowExtras::SetIcon(settings_.IconFile());
     SetColourAttributes(settings_.BitsPerPixel());

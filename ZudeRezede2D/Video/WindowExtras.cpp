@@ -23,6 +23,14 @@ std::string WindowExtras::LibraryText() {
     return text;
 }
 
+bool WindowExtras::DrawsUnseen() {
+    if (std::getenv("SDL_VIDEODRIVER")) return false;
+    char name[32] = {};
+    if (!SDL_VideoDriverName(name, sizeof name)) return false;
+    const std::string driver = name;
+    return driver == "offscreen" || driver == "dummy";
+}
+
 void WindowExtras::RequestScale(float scale) {
     if (scale == 1.0f) return;
     setenv("SDL12COMPAT_WINDOW_SCALING", common::Helper::FloatToString(scale).c_str(), 1);

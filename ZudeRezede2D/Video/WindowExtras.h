@@ -17,6 +17,9 @@ class WindowExtras {
     // Called before the video mode is set; a missing or unreadable file leaves the default icon
     // (an information line only: the icon is no reason to warn a player).
     static void SetIcon(const std::string& file);
+    // The video driver draws nowhere a player can see (SDL2's offscreen or dummy driver, which
+    // sdl12-compat falls back to without a display) and the player did not choose it.
+    static bool DrawsUnseen();
     // Between window and full screen; false where the library cannot switch a running window.
     static bool ToggleFullscreen();
 };

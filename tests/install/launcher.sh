@@ -141,10 +141,14 @@ grep -qx "{(Vorlatec)|HighscoreGameName}Aaa Zwei" <<<"$saved_b" || fail "B's gam
 cmp "$work/game_a.dat" "$folder_a/game.dat" || fail "B's game changed A's game.dat"
 
 # A moved installation: the launcher renews the links that it made and keeps the player's own.
-# Without a display the game ends at once; only the prepared folder counts here.
+# Without a display the game ends at once, with exit code 0, on either SDL; the one over SDL2
+# would draw unseen and never end.
 moved="$work/moved prefix"
 mv "$prefix" "$moved"
-timeout 120 env -u DISPLAY XDG_DATA_HOME="$data_a" "$moved/bin/pexaro" >/dev/null 2>&1 || true
+status=0
+timeout 120 env -u DISPLAY XDG_DATA_HOME="$data_a" "$moved/bin/pexaro" >"$work/error" 2>&1 || status=$?
+[[ $status -eq 0 ]] && grep -q "Can't set Videomode" "$work/error" ||
+  fail "without a display the game gave $status: $(tail -n 3 "$work/error")"
 [[ $(readlink -e "$folder_a/daten") == "$(readlink -e "$moved/share/pexaro/daten")" ]] ||
   fail "daten/ was not renewed"
 [[ $(readlink -e "$folder_a/bilder/Farben") == "$(readlink -e "$moved/share/pexaro/bilder/Farben")" ]] ||
