@@ -16,9 +16,24 @@ find_window() {  # title; sets window_id if there is such a window
   [[ -n "$window_id" ]]
 }
 
+# Keys go to the focused window. Without a window manager nobody hands it the focus, and a
+# program that ran before on the same display may have left the focus nowhere (SDL2 sets it
+# itself), so the window is given it as a window manager would.
+focus_window() {
+  for _ in $(seq 50); do
+    timeout 5 xdotool windowfocus --sync "$window_id" >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  echo "FAIL: the window does not take the keyboard focus"
+  exit 1
+}
+
 wait_for_window() {  # title; a sanitizer build on a busy machine can take long to open
   for _ in $(seq 600); do
-    find_window "$1" && return 0
+    if find_window "$1"; then
+      focus_window
+      return 0
+    fi
     sleep 0.1
   done
   echo "FAIL: no window \"$1\""

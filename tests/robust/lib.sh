@@ -96,6 +96,7 @@ wait_for_game_window() {  # fails early when the game ends first
   for _ in $(seq $((150 * slow))); do
     if find_window "^Ged.*chtnisspiel$"; then
       expect_sdl "$(game_process)"
+      focus_window
       return 0
     fi
     kill -0 "$game_pid" 2>/dev/null || fail "the game ended before it showed its window"
