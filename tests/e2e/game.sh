@@ -22,8 +22,8 @@ cp "$run/pexaro" "$work/"
 sed -i 's/^showLog = .*/showLog = 1/' "$work/settings.txt"
 mkdir "$work/bilder/Aaa Test" "$work/bilder/Aab Käse"
 for answer in Hund Katze Maus; do
-  convert -size 400x300 xc:"#336699" -font "$font" -fill white -pointsize 40 -gravity center \
-    -annotate 0 "?" "$work/bilder/Aaa Test/$answer.png"
+  convert -size 400x300 xc:"#336699" -fill white -pointsize 40 -gravity center \
+    -font "$font" -annotate 0 "?" "$work/bilder/Aaa Test/$answer.png"
 done
 convert -size 400x300 xc:"#e0c040" "$work/bilder/Aab Käse/Käse.png"
 
