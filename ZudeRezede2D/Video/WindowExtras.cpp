@@ -9,6 +9,7 @@
 
 #include "Common/Helper.h"
 #include "Common/MyLog.h"
+#include "SdlResources.h"
 
 namespace zr2d {
 
@@ -37,13 +38,12 @@ void WindowExtras::RequestScale(float scale) {
 }
 
 void WindowExtras::SetIcon(const std::string& file) {
-    SDL_Surface* icon = IMG_Load(file.c_str());
+    const SdlSurfacePtr icon(IMG_Load(file.c_str()));
     if (!icon) {
         common::MyLog::Info("Fenstersymbol " + file + " nicht lesbar: " + IMG_GetError());
         return;
     }
-    SDL_WM_SetIcon(icon, nullptr);
-    SDL_FreeSurface(icon);
+    SDL_WM_SetIcon(icon.Get(), nullptr);
 }
 
 bool WindowExtras::ToggleFullscreen() {
