@@ -9,10 +9,9 @@ packages=(
   libfmt-dev libutf8proc-dev ttf-bitstream-vera libexif-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-xkb-utils libgl1-mesa-dri xdotool imagemagick exif python3 bc procps valgrind
-  libsdl1.2-compat
   libassimp-dev assimp-testmodels
   desktop-file-utils appstream dpkg-dev librsvg2-bin
-  libsdl1.2-compat openbox x11-utils
+  libsdl1.2-compat jwm x11-utils
   clang-14 libclang-rt-14-dev
 )
 

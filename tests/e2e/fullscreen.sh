@@ -29,7 +29,7 @@ fail() {
 
 compat=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/sdl12-compat
 [[ -e "$compat/libSDL-1.2.so.0" ]] || { echo "SKIP: libsdl1.2-compat is not installed"; exit 77; }
-command -v openbox >/dev/null || { echo "SKIP: openbox is not installed"; exit 77; }
+command -v jwm >/dev/null || { echo "SKIP: jwm is not installed"; exit 77; }
 
 shot="$work/screen.png"
 source "$(dirname "$0")/screen.sh"
@@ -40,7 +40,7 @@ pause() { sleep "$(echo "$1 * $slow" | bc -l)"; }
 # A display of its own at the size of today's desktops, with a window manager, which is what
 # honours a full-screen request.
 start_private_display 1920x1080 "$work"
-openbox >/dev/null 2>&1 &
+jwm >/dev/null 2>&1 &
 wm_pid=$!
 pause 1
 
