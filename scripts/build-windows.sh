@@ -27,34 +27,40 @@ cross_env() {
 }
 
 configure_make() {
-  ./configure --host=$host --prefix="$stage" --disable-shared --enable-static "$@" >configure.log
-  make -j"$jobs" >make.log
-  make install >install.log
+  ./configure --build="$(gcc -dumpmachine)" --host=$host --prefix="$stage" --disable-shared \
+    --enable-static "$@" >configure.log 2>&1
+  make -j"$jobs" >make.log 2>&1
+  make install >install.log 2>&1
 }
 
 cmake_install() {
   cmake -S . -B _build -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DPEXARO_WINDOWS_PREFIX="$stage" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$stage" -DBUILD_SHARED_LIBS=OFF \
-    -DCMAKE_INSTALL_LIBDIR=lib "$@" >configure.log
-  cmake --build _build -j"$jobs" >make.log
-  cmake --install _build >install.log
+    -DCMAKE_INSTALL_LIBDIR=lib "$@" >configure.log 2>&1
+  cmake --build _build -j"$jobs" >make.log 2>&1
+  cmake --install _build >install.log 2>&1
 }
 
 build_fmtlib() { cmake_install -DFMT_DOC=OFF -DFMT_TEST=OFF; }
 
-build_utf8proc() { cmake_install -DUTF8PROC_ENABLE_TESTING=OFF; }
+# Its .pc file names the define for building the DLL; users of the static library need another.
+build_utf8proc() {
+  cmake_install -DUTF8PROC_ENABLE_TESTING=OFF
+  sed -i 's/-DUTF8PROC_EXPORTS/-DUTF8PROC_STATIC/' "$stage/lib/pkgconfig/libutf8proc.pc"
+}
 
 build_googletest() { cmake_install -DBUILD_GMOCK=ON -DINSTALL_GTEST=ON; }
 
+# Debian's source has no win32/ folder: zlib's own configure, told the target.
 build_zlib() {
-  make -f win32/Makefile.gcc -j"$jobs" PREFIX=$host- CC="$CC" libz.a >make.log
-  make -f win32/Makefile.gcc install SHARED_MODE=0 INCLUDE_PATH="$stage/include" \
-    LIBRARY_PATH="$stage/lib" BINARY_PATH="$stage/bin" >install.log
+  CHOST=$host ./configure --static --prefix="$stage" >configure.log 2>&1
+  make -j"$jobs" libz.a >make.log 2>&1
+  make install >install.log 2>&1
 }
 
 build_libjpeg-turbo() { cmake_install -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF -DWITH_JAVA=OFF; }
 
-build_libpng1.6() { configure_make --disable-tools --disable-tests; }
+build_libpng1.6() { cmake_install -DPNG_SHARED=OFF -DPNG_EXECUTABLES=OFF -DPNG_TESTS=OFF; }
 
 build_libexif() {
   autoreconf -fi >autoreconf.log 2>&1
@@ -143,11 +149,13 @@ build_libraries() {
     rm -rf "$cache/work"
     mkdir -p "$cache/work"
     dpkg-source --no-check -x "$dsc" "$work" >/dev/null
-    (cd "$work" && cross_env && "build_$library") ||
-      {
-        echo "$library failed to build; its logs are in $work" >&2
-        exit 1
-      }
+    # Started on its own, not as a condition, so that errexit stops the recipe at its first failure.
+    (cd "$work" && cross_env && "build_$library") &
+    if ! wait $!; then
+      tail -n 30 "$(ls -t "$work"/*.log | head -1)" >&2
+      echo "$library failed to build; its logs are in $work" >&2
+      exit 1
+    fi
     echo "$(basename "$dsc" .dsc) $((SECONDS - began)) s" >>"$timings"
     touch "$stage/.built/$library"
     rm -rf "$cache/work"
@@ -180,7 +188,8 @@ cd "$repo"
 PEXARO_WINDOWS_PREFIX=$prefix cmake --preset windows >/dev/null
 cmake --build build/windows -j"$jobs"
 
-# The run folder as the Linux build assembles it, with the executable needing no DLL but Windows'.
+# The run folder as the Linux build assembles it. Everything else is linked statically, so the
+# executable imports Windows' own DLLs only, and those need nothing from us.
 run=build/windows/run
 imports=$($host-objdump -p "$run/pexaro.exe" | awk '/DLL Name:/ { print $3 }')
 foreign=$(grep -v -i -x -E '(kernel32|user32|gdi32|winmm|opengl32|glu32|msvcrt|advapi32|shell32|ole32|imm32|version|ws2_32)\.dll' <<<"$imports" || true)
@@ -192,6 +201,5 @@ zip=build/windows/pexaro-windows-x64.zip
 rm -rf build/windows/zip "$zip"
 mkdir -p build/windows/zip
 cp -r "$run" build/windows/zip/pexaro
-cp /usr/share/doc/ttf-bitstream-vera/copyright build/windows/zip/pexaro/daten/font/vera/COPYRIGHT.txt
 (cd build/windows/zip && zip -q -r -9 ../pexaro-windows-x64.zip pexaro)
 echo "=== $zip ($(du -h "$zip" | cut -f1)) in $((SECONDS - started)) s"
