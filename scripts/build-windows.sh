@@ -167,6 +167,7 @@ build_libraries() {
   fi
 }
 
+bash "$repo/scripts/install-deps.sh"
 add_source_entry
 key=$(library_key)
 prefix=$cache/$key
