@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <unistd.h>
-
 #include <type_traits>
 #include <utility>
 
@@ -38,8 +36,5 @@ class UniqueResource {
   private:
     Handle handle_ = kNone;
 };
-
-// A POSIX file descriptor; -1 is none.
-using FileDescriptor = UniqueResource<int, &::close, -1>;
 
 }  // namespace common

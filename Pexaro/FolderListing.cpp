@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "Common/Platform/Utf8Path.h"
 #include "Common/Utf8.h"
 
 namespace pexaro {
@@ -13,7 +14,7 @@ std::vector<std::string> Names(const std::filesystem::path& folder, Keep keep) {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         std::error_code ignored;
-        if (keep(entry, ignored)) names.push_back(entry.path().filename().string());
+        if (keep(entry, ignored)) names.push_back(common::Utf8Path::Text(entry.path().filename()));
     }
     FolderListing::Sort(names);
     return names;

@@ -6,6 +6,7 @@
 #include "Common/Exception.h"
 #include "Common/FileSystem/TemporaryCopy.h"
 #include "Common/MyLog.h"
+#include "Common/Platform/Utf8Path.h"
 #include "FolderListing.h"
 
 namespace pexaro {
@@ -46,8 +47,8 @@ std::vector<std::shared_ptr<PictureFile>> GameScene::ReadPictureFolder(
     try {
         names = FolderListing::Files(folder);
     } catch (const std::exception&) {
-        throw common::Exception("Verarbeitung des Verzeichnisses " + folder.string() +
-                                " ist fehlerhaft abgebrochen");
+        throw common::Exception("Verarbeitung des Verzeichnisses " +
+                                common::Utf8Path::Text(folder) + " ist fehlerhaft abgebrochen");
     }
     std::vector<std::shared_ptr<PictureFile>> pictures;
     for (const auto& name : names) {
@@ -71,13 +72,13 @@ std::shared_ptr<zr2d::Texture> GameScene::LoadPictureTexture(
         zr2d::Engine& video = GameEngine().VideoEngine();
         auto texture = video.Factory().CreateFittedTextureFromFile(
             temporary.value_or(path), bounds.value_or(video.VideoSettings().Resolution()));
-        if (temporary) std::filesystem::remove(*temporary);
+        if (temporary) std::filesystem::remove(common::Utf8Path::From(*temporary));
         return texture;
     } catch (const std::exception& error) {
         MyLog::Warning(error);
         // The copy goes too, so that failed loads do not fill the working folder.
         std::error_code ignored;
-        if (temporary) std::filesystem::remove(*temporary, ignored);
+        if (temporary) std::filesystem::remove(common::Utf8Path::From(*temporary), ignored);
         return nullptr;
     }
 }

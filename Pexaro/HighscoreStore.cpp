@@ -7,6 +7,7 @@
 
 #include "Common/FileSystem/EncryptedFile.h"
 #include "Common/MyLog.h"
+#include "Common/Platform/Utf8Path.h"
 #include "GameDatLayout.h"
 
 namespace pexaro {
@@ -81,10 +82,11 @@ void HighscoreStore::Save(const std::string& playerName) {
 void HighscoreStore::KeepDamagedFile() {
     // What could not be read is kept as it was, beside the file that replaces it.
     std::string backup;
-    for (int n = 1; backup.empty() || std::filesystem::exists(backup); ++n) {
+    for (int n = 1; backup.empty() || std::filesystem::exists(common::Utf8Path::From(backup));
+         ++n) {
         backup = fileName_ + ".beschaedigt-" + std::to_string(n);
     }
-    std::filesystem::copy_file(fileName_, backup);
+    std::filesystem::copy_file(common::Utf8Path::From(fileName_), common::Utf8Path::From(backup));
     MyLog::Warning(fileName_ + " war beschädigt; das Original liegt jetzt in " + backup);
     damaged_ = false;
 }

@@ -2,6 +2,7 @@
 #include "Menu.h"
 
 #include "Common/MyLog.h"
+#include "Common/Platform/Utf8Path.h"
 #include "Common/RandomNumber.h"
 #include "FolderListing.h"
 #include "GameControl.h"
@@ -139,7 +140,8 @@ void Menu::RefreshGames() {
     }
     for (size_t n = 0; n < sets.size(); ++n) {
         if (n % kSetsPerPage == 0) ++pageCount_;
-        gameFolders_.push_back(std::filesystem::path(kPictureFolder) / sets[n]);
+        gameFolders_.push_back(std::filesystem::path(kPictureFolder) /
+                               common::Utf8Path::From(sets[n]));
     }
     // Sets may have gone since the page was chosen.
     if (pageCount_ > 0 && Data().MenuPage() > pageCount_) Data().SetMenuPage(pageCount_);
@@ -176,7 +178,7 @@ void Menu::RefreshGames() {
 
 std::shared_ptr<zr2d::Node> Menu::SetButton(int32_t j, SetButtonSide side,
                                             const std::filesystem::path& folder) {
-    const std::string setName = folder.stem().string();
+    const std::string setName = common::Utf8Path::Text(folder.stem());
     const std::string sideName = side == SetButtonSide::Left ? "left_" : "right_";
     auto button =
         NodeFactory().CreateEmptyNode("MM_selectGame_" + sideName + setName,
@@ -208,7 +210,7 @@ void Menu::AddThumbnail(zr2d::Node& button, SetButtonSide side,
         common::RandomNumber::Get(1, static_cast<int32_t>(pictures.size())) - 1)];
     // Decoded for twice the box, so that the thumbnail stays sharp without screen-sized
     // textures.
-    auto texture = LoadPictureTexture(folder.string() + "//" + chosen,
+    auto texture = LoadPictureTexture(common::Utf8Path::Text(folder) + "//" + chosen,
                                       Point2D(2 * kThumbnailBox, 2 * kThumbnailBox));
     if (!texture) return;
     thumbnails_.push_back(texture);
@@ -245,7 +247,7 @@ void Menu::OnGameSelected(const std::vector<uint16_t>& selected) {
     const int32_t current = Data().MenuCurrentGame();
     if (current > 0 && current <= static_cast<int32_t>(gameFolders_.size())) {
         ShowHighscores(FindTable(GameDatLayout::TableName(
-            gameFolders_[static_cast<size_t>(current - 1)].stem().string())));
+            common::Utf8Path::Text(gameFolders_[static_cast<size_t>(current - 1)].stem()))));
     } else {
         ShowHighscores(nullptr);
     }
@@ -287,7 +289,8 @@ bool Menu::EnterPendingScore() {
         return false;
     }
     MyLog::Info("SAVE");
-    highscores_.Enter(Data().GameFolder().stem().string(), Data().PlayerName(), Data().Points());
+    highscores_.Enter(common::Utf8Path::Text(Data().GameFolder().stem()), Data().PlayerName(),
+                      Data().Points());
     Data().SetPoints(-1);
     Data().SetGameFolder({});
     highscores_.Save(Data().PlayerName().empty() ? nameEdit_->Text() : Data().PlayerName());

@@ -3,6 +3,7 @@
 
 #include "Common/Exception.h"
 #include "Common/MyLog.h"
+#include "Common/Platform/Utf8Path.h"
 #include "Common/RandomNumber.h"
 #include "GameControl.h"
 #include "ZudeRezede2D/Widgets/Group.h"
@@ -128,7 +129,8 @@ std::shared_ptr<zr2d::Texture> Pexaro::SelectNextPicture() {
     progressText_->SetText(std::to_string(pictureNumber_) + "/" + std::to_string(count));
     currentPicture_ = found;
     found->SetUsed();
-    auto texture = LoadPictureTexture(gameFolder_.string() + "//" + found->FileName());
+    auto texture =
+        LoadPictureTexture(common::Utf8Path::Text(gameFolder_) + "//" + found->FileName());
     pictureFailed_ = !texture;
     return texture;
 }

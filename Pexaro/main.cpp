@@ -2,16 +2,16 @@
 // Gedächtnisspiel: started without arguments in the folder that holds settings.txt, daten/ and
 // bilder/. Always ends with exit code 0.
 
-#include <csignal>
-
 #include "Common/GameUtil/ConfigFile.h"
 #include "Common/MyLog.h"
+#include "Common/Platform/Platform.h"
 #include "GameControl.h"
 #include "WindowScale.h"
 
 int main() {
     // Past a file size limit a write should fail and be reported, not kill the game mid-save.
-    std::signal(SIGXFSZ, SIG_IGN);
+    common::Platform::IgnoreFileSizeLimit();
+    common::Platform::PrepareConsole();
     try {
         common::ConfigFile config("settings.txt");
         const auto game = config.GetGroup("Game");

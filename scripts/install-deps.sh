@@ -13,6 +13,8 @@ packages=(
   desktop-file-utils appstream dpkg-dev librsvg2-bin
   libsdl1.2-compat jwm x11-utils
   clang-14 libclang-rt-14-dev
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  mingw-w64-x86-64-dev mingw-w64-tools wine64 zip nasm autoconf automake libtool autopoint
 )
 
 missing=()

@@ -9,11 +9,14 @@
 #include <vector>
 
 #include "Common/FileSystem/EncryptedFile.h"
+#include "Common/Platform/Platform.h"
 #include "Pexaro/Menu.h"
 
 int main(int argc, char** argv) {
-    const std::string command = argc > 1 ? argv[1] : "";
-    const std::string file = argc > 2 ? argv[2] : "game.dat";
+    common::Platform::PrepareConsole();
+    const auto arguments = common::Platform::Arguments(argc, argv);
+    const std::string command = arguments.size() > 1 ? arguments[1] : "";
+    const std::string file = arguments.size() > 2 ? arguments[2] : "game.dat";
     try {
         if (command == "show") {
             const auto lines = common::EncryptedFile::Read(file, pexaro::Menu::KeyText());

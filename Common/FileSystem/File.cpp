@@ -7,6 +7,7 @@
 
 #include "../Exception.h"
 #include "../MyLog.h"
+#include "../Platform/Utf8Path.h"
 #include "AtomicFile.h"
 
 namespace common {
@@ -14,11 +15,11 @@ namespace common {
 std::vector<std::string> File::ReadLines(const std::string& fileName) {
     MyLog::Info("Reading File " + fileName);
     std::error_code error;
-    if (!std::filesystem::exists(fileName, error)) {
+    if (!std::filesystem::exists(Utf8Path::From(fileName), error)) {
         if (error) throw Exception("Cannot read " + fileName + ": " + error.message());
         throw Exception("Datei " + fileName + " ist nicht vorhanden");
     }
-    std::ifstream in(fileName, std::ios::binary);
+    std::ifstream in(Utf8Path::From(fileName), std::ios::binary);
     if (!in) throw Exception("Cannot open " + fileName);
     std::vector<std::string> lines;
     std::string line;

@@ -6,12 +6,12 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <exception>
 
 #include "Common/Exception.h"
 #include "Common/Helper.h"
 #include "Common/MyLog.h"
+#include "Common/Platform/Platform.h"
 #include "WindowExtras.h"
 
 namespace zr2d {
@@ -58,7 +58,7 @@ void Engine::OpenWindow(const std::string& title) {
     // The classic SDL 1.2 opens the window wherever the window system puts it (the top left corner
     // without a window manager), sdl12-compat centres it: centred on both. A position the player
     // set (SDL_VIDEO_WINDOW_POS) still wins.
-    setenv("SDL_VIDEO_CENTERED", "1", 0);
+    common::Platform::SetEnvironment("SDL_VIDEO_CENTERED", "1", false);
     WindowExtras::RequestScale(settings_.WindowScale());
     if (SDL_Init(SDL_INIT_VIDEO) == -1) {
         common::Helper::Fail(std::string("Can't initialize SDL:\n") + SDL_GetError());

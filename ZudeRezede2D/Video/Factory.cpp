@@ -10,6 +10,7 @@
 #include "Common/Exception.h"
 #include "Common/Helper.h"
 #include "Common/MyLog.h"
+#include "Common/Platform/Utf8Path.h"
 #include "Engine.h"
 #include "PictureDecoder.h"
 #include "SdlResources.h"
@@ -82,7 +83,7 @@ std::shared_ptr<Surfaces> Factory::LoadImage(const std::string& fileName) {
 SDL_Surface* Factory::OpenImage(const std::string& fileName,
                                 const std::optional<common::Point2D>& within) {
     std::error_code error;
-    if (!std::filesystem::exists(fileName, error)) {
+    if (!std::filesystem::exists(common::Utf8Path::From(fileName), error)) {
         if (error) common::Helper::Fail("Cannot read " + fileName + ": " + error.message());
         common::Helper::Fail("Datei " + fileName + " ist nicht vorhanden");
     }

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <GL/gl.h>
+// Windows' gl.h stops at OpenGL 1.1, which has no GL_CLAMP_TO_EDGE.
+#include <GL/glext.h>
 #include <SDL.h>
 
 #include <exception>

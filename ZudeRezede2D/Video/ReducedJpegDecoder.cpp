@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "Common/Platform/Platform.h"
+
 namespace zr2d {
 namespace {
 
@@ -131,7 +133,7 @@ ReducedJpegDecoder::Result ReducedJpegDecoder::Decode(const std::string& path,
     reading.info.err = jpeg_std_error(&reading.errors.manager);
     reading.errors.manager.error_exit = JumpOnError;
     reading.errors.manager.emit_message = IgnoreMessage;
-    reading.file = std::fopen(path.c_str(), "rb");
+    reading.file = common::Platform::OpenFile(path, "rb");
     if (!reading.file || !StartsLikeJpeg(reading.file)) return Result::NotReduced;
     const Result result = Read(reading, target);
     if (result == Result::Decoded) *surface = std::exchange(reading.surface, nullptr);

@@ -3,12 +3,12 @@
 
 #include <SDL.h>
 #include <SDL_image.h>
-#include <dlfcn.h>
 
 #include <cstdlib>
 
 #include "Common/Helper.h"
 #include "Common/MyLog.h"
+#include "Common/Platform/Platform.h"
 #include "SdlResources.h"
 
 namespace zr2d {
@@ -17,10 +17,9 @@ std::string WindowExtras::LibraryText() {
     const SDL_version* version = SDL_Linked_Version();
     std::string text = "SDL " + std::to_string(version->major) + "." +
                        std::to_string(version->minor) + "." + std::to_string(version->patch);
-    Dl_info info{};
-    if (dladdr(reinterpret_cast<void*>(&SDL_Init), &info) != 0 && info.dli_fname) {
-        text += std::string(" aus ") + info.dli_fname;
-    }
+    const std::string library =
+        common::Platform::ModuleFileOf(reinterpret_cast<const void*>(&SDL_Init));
+    if (!library.empty()) text += " aus " + library;
     return text;
 }
 
@@ -34,7 +33,8 @@ bool WindowExtras::DrawsUnseen() {
 
 void WindowExtras::RequestScale(float scale) {
     if (scale == 1.0f) return;
-    setenv("SDL12COMPAT_WINDOW_SCALING", common::Helper::FloatToString(scale).c_str(), 1);
+    common::Platform::SetEnvironment("SDL12COMPAT_WINDOW_SCALING",
+                                     common::Helper::FloatToString(scale), true);
 }
 
 void WindowExtras::SetIcon(const std::string& file) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "Common/FileSystem/EncryptedFile.h"
+#include "Common/Platform/Utf8Path.h"
 #include "GameFixture.h"
 #include "ZudeRezede2D/Scene/SimpleFormNode.h"
 #include "ZudeRezede2D/Video/Data/ColoredVertex.h"
@@ -144,7 +145,7 @@ TEST_F(MenuTest, TheKeyboardPicksSetsAcrossPagesAndStartsOnlyWhenTheButtonWould)
     Enter();
     ASSERT_NE(Game(), nullptr);
     EXPECT_EQ(Data().PlayerName(), "Kim");
-    EXPECT_EQ(Data().GameFolder().filename(), "Dünen");
+    EXPECT_EQ(common::Utf8Path::Text(Data().GameFolder().filename()), "Dünen");
 }
 
 TEST_F(MenuTest, APendingScoreIsEnteredOnceAndSaved) {

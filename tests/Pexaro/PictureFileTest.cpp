@@ -2,9 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "Common/Exception.h"
+#include "Common/FileSystem/TemporaryCopy.h"
+#include "Common/Platform/Utf8Path.h"
+#include "Pexaro/FolderListing.h"
 #include "Pexaro/GameData.h"
 #include "Pexaro/PictureFile.h"
 #include "Support/LogCapture.h"
+#include "Support/TempDir.h"
 
 using pexaro::PictureFile;
 
@@ -65,6 +69,24 @@ TEST(PictureFile, PicturesAreNamedByTheirLastFourBytes) {
                      "Der Dateiname .png kann nicht verarbeitet werden, da er zu kurz ist.");
     }
     EXPECT_THROW(PictureFile::IsPictureFile(""), common::Exception);
+}
+
+TEST(PictureFile, AnUmlautNameIsListedAndCopiedUnderItsOwnName) {
+    // On Windows these names reach the system as UTF-16; a conversion through the ANSI code
+    // page would list a name that cannot be opened again.
+    testsupport::TempDir dir;
+    std::filesystem::create_directory(common::Utf8Path::From(dir.File("Tiere")));
+    std::filesystem::create_directory(common::Utf8Path::From(dir.File("Bären")));
+    dir.Write("Tiere/Eichhörnchen.jpg", "\xFF\xD8 Bild");
+    EXPECT_EQ(pexaro::FolderListing::Subfolders(dir.Path()),
+              (std::vector<std::string>{"Bären", "Tiere"}));
+    const auto names = pexaro::FolderListing::Files(common::Utf8Path::From(dir.File("Tiere")));
+    ASSERT_EQ(names, std::vector<std::string>{"Eichhörnchen.jpg"});
+
+    const auto copy =
+        common::TemporaryCopy::Create(dir.File("Tiere/" + names[0]), dir.File("_kopie"));
+    EXPECT_EQ(copy, dir.File("_kopie.jpg"));
+    EXPECT_EQ(dir.Read("_kopie.jpg"), "\xFF\xD8 Bild");
 }
 
 TEST(GameData, StartsWithNothingChosenAndTheTwoWhiteFonts) {

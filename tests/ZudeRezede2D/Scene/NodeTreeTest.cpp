@@ -186,13 +186,16 @@ TEST_F(NodeTreeTest, PictureNodesNeedATextureAndStretchOverTheirSize) {
                  common::Exception);
     EXPECT_NE(log_.Text().find("Datei " + dir_.File("missing.png") + " ist nicht vorhanden"),
               std::string::npos);
-    // A file that cannot even be checked is not reported as missing.
+#ifndef _WIN32
+    // A file that cannot even be checked is not reported as missing (a link loop: links are
+    // a privilege on Windows).
     std::filesystem::create_symlink("loop.png", dir_.File("loop.png"));
     EXPECT_THROW(factory().CreatePictureNode(dir_.File("loop.png"), Point3D(0, 0, 0)),
                  common::Exception);
     EXPECT_NE(log_.Text().find("Cannot read " + dir_.File("loop.png") + ": "), std::string::npos);
     EXPECT_EQ(log_.Text().find("Datei " + dir_.File("loop.png") + " ist nicht vorhanden"),
               std::string::npos);
+#endif
     // A power-of-two picture, so that its texture has no transparent padding to stretch.
     auto picture = factory().CreatePictureNode(WhiteTexture(16, 16), Point3D(5, 5, 0));
     picture->SetUseSize(true);

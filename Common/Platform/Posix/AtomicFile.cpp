@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AtomicFile.h"
+#include "Common/FileSystem/AtomicFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,8 +9,8 @@
 #include <cstring>
 #include <filesystem>
 
-#include "../Exception.h"
-#include "../UniqueResource.h"
+#include "Common/Exception.h"
+#include "FileDescriptor.h"
 
 namespace common {
 namespace {
