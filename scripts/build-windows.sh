@@ -167,7 +167,7 @@ build_libraries() {
   fi
 }
 
-bash "$repo/scripts/install-deps.sh"
+bash "$repo/scripts/install-deps.sh" windows
 add_source_entry
 key=$(library_key)
 prefix=$cache/$key

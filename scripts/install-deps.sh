@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build, the game and the tests need; only what is missing.
+# With the argument "windows", also what the Windows cross-build needs (scripts/build-windows.sh).
 set -euo pipefail
 
 packages=(
@@ -13,9 +14,13 @@ packages=(
   desktop-file-utils appstream dpkg-dev librsvg2-bin
   libsdl1.2-compat jwm x11-utils
   clang-14 libclang-rt-14-dev
-  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  mingw-w64-x86-64-dev mingw-w64-tools wine64 zip nasm autoconf automake libtool autopoint
 )
+if [[ "${1:-}" == windows ]]; then
+  packages+=(
+    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    mingw-w64-x86-64-dev mingw-w64-tools wine64 zip nasm autoconf automake libtool autopoint
+  )
+fi
 
 missing=()
 for package in "${packages[@]}"; do
