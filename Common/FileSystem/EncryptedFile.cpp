@@ -38,14 +38,15 @@ void EncryptedFile::Write(const std::string& fileName, const std::string& key,
 
 std::optional<std::vector<std::string>> EncryptedFile::Read(const std::string& fileName,
                                                             const std::string& key) {
+    const std::filesystem::path path = Utf8Path::From(fileName);
     std::error_code error;
-    if (!std::filesystem::exists(Utf8Path::From(fileName), error)) {
+    if (!std::filesystem::exists(path, error)) {
         // Only a file that is not there is missing; one that cannot be checked is not "no file".
         if (error) throw Exception("Cannot read " + fileName + ": " + error.message());
         MyLog::Info("FILE " + fileName + " does not exist - Cancel Reading.");
         return std::nullopt;
     }
-    std::ifstream in(Utf8Path::From(fileName), std::ios::binary);
+    std::ifstream in(path, std::ios::binary);
     if (!in) throw Exception("Cannot open " + fileName);
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::vector<std::string> lines;

@@ -14,12 +14,13 @@ namespace common {
 
 std::vector<std::string> File::ReadLines(const std::string& fileName) {
     MyLog::Info("Reading File " + fileName);
+    const std::filesystem::path path = Utf8Path::From(fileName);
     std::error_code error;
-    if (!std::filesystem::exists(Utf8Path::From(fileName), error)) {
+    if (!std::filesystem::exists(path, error)) {
         if (error) throw Exception("Cannot read " + fileName + ": " + error.message());
         throw Exception("Datei " + fileName + " ist nicht vorhanden");
     }
-    std::ifstream in(Utf8Path::From(fileName), std::ios::binary);
+    std::ifstream in(path, std::ios::binary);
     if (!in) throw Exception("Cannot open " + fileName);
     std::vector<std::string> lines;
     std::string line;

@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "Common/Exception.h"
-#include "Common/Platform/Utf8Path.h"
+#include "WideName.h"
 #include "WindowsHandle.h"
 
 namespace common {
@@ -17,8 +17,6 @@ namespace {
                     std::system_category().message(static_cast<int>(error)));
 }
 
-std::wstring Wide(const std::string& utf8) { return Utf8Path::From(utf8).wstring(); }
-
 class TemporaryFile {
   public:
     explicit TemporaryFile(const std::string& target) : handle_(INVALID_HANDLE_VALUE) {
@@ -27,7 +25,7 @@ class TemporaryFile {
         for (unsigned n = 0; n < 100 && !handle_; ++n) {
             path_ =
                 target + "." + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(n);
-            wide_ = Wide(path_);
+            wide_ = WideName(path_);
             handle_ = WindowsHandle(::CreateFileW(wide_.c_str(), GENERIC_WRITE, 0, nullptr,
                                                   CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
             if (!handle_ && ::GetLastError() != ERROR_FILE_EXISTS) break;
@@ -58,7 +56,7 @@ class TemporaryFile {
     }
 
     void MoveTo(const std::string& target) {
-        if (!::MoveFileExW(wide_.c_str(), Wide(target).c_str(),
+        if (!::MoveFileExW(wide_.c_str(), WideName(target).c_str(),
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
             ThrowSystemError("Cannot replace", target, ::GetLastError());
         }
@@ -76,7 +74,7 @@ class TemporaryFile {
 
 void AtomicFile::Write(const std::string& fileName, std::string_view bytes) {
     // The move would replace a file its owner made read-only; refuse like a plain write would.
-    const DWORD attributes = ::GetFileAttributesW(Wide(fileName).c_str());
+    const DWORD attributes = ::GetFileAttributesW(WideName(fileName).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
         ThrowSystemError("Cannot write", fileName, ERROR_ACCESS_DENIED);
     }

@@ -7,6 +7,7 @@
 
 #include "Common/Platform/Utf8Path.h"
 #include "Common/UniqueResource.h"
+#include "WideName.h"
 #include "WindowsHandle.h"
 
 // shellapi.h needs windows.h first.
@@ -14,8 +15,6 @@
 
 namespace common {
 namespace {
-
-std::wstring Wide(const std::string& utf8) { return Utf8Path::From(utf8).wstring(); }
 
 bool CopyAll(HANDLE in, HANDLE out) {
     std::vector<char> buffer(1 << 16);
@@ -81,16 +80,17 @@ std::string Platform::ModuleFileOf(const void* address) {
 }
 
 std::FILE* Platform::OpenFile(const std::string& fileName, const char* mode) {
-    return ::_wfopen(Wide(fileName).c_str(), std::wstring(mode, mode + std::strlen(mode)).c_str());
+    return ::_wfopen(WideName(fileName).c_str(),
+                     std::wstring(mode, mode + std::strlen(mode)).c_str());
 }
 
 Platform::CopyResult Platform::CopyToNewFile(const std::string& source, const std::string& target) {
     // A folder cannot be opened without FILE_FLAG_BACKUP_SEMANTICS, so only files get through.
-    WindowsHandle in(::CreateFileW(Wide(source).c_str(), GENERIC_READ,
+    WindowsHandle in(::CreateFileW(WideName(source).c_str(), GENERIC_READ,
                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                    FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!in || ::GetFileType(in.Get()) != FILE_TYPE_DISK) return CopyResult::SourceUnreadable;
-    const std::wstring targetName = Wide(target);
+    const std::wstring targetName = WideName(target);
     WindowsHandle out(::CreateFileW(targetName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!out) {
