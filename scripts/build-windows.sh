@@ -4,7 +4,8 @@
 # The libraries it links are built first from Debian's source packages (fetched through apt, at
 # the versions the archive offers) into a cache outside the clone, keyed by those versions, by the
 # recipes below and by the toolchain; a later run with the same key skips that stage.
-# Environment: PEXARO_WINDOWS_CACHE (default ~/.cache/pexaro-windows).
+# Environment: PEXARO_WINDOWS_CACHE (default ~/.cache/pexaro-windows); PEXARO_WINDOWS_SOURCES, a
+# folder of upstream tarballs for the source packages an apt mirror does not serve.
 set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -18,6 +19,15 @@ started=$SECONDS
 libraries=(fmtlib utf8proc googletest zlib libjpeg-turbo libpng1.6 libexif freetype libsdl1.2
   sdl-image1.2 sdl-ttf2.0 sdlgfx)
 
+# Upstream releases of the same libraries, taken when apt cannot fetch the source package.
+declare -A upstream_tarballs=(
+  [sdl-image1.2]="SDL_image-1.2.12.tar.gz 170d433c025ca16ddfa13e558563696118fb2e0675fcc2134605b962a97b4be1"
+  [sdl-ttf2.0]="SDL_ttf-2.0.11.tar.gz e42b15668e68ddc191b0ab4114e9070b13e4e203f8682caaf4f7b27303683441"
+  [sdlgfx]="SDL_gfx-2.0.27.tar.gz 9562518c593ab89e316c5cd3aaa5ade01647aa04dee778cafcb1cb4f12c907ca"
+)
+tarballs=${PEXARO_WINDOWS_SOURCES:-}
+[[ -z $tarballs ]] || tarballs=$(cd "$tarballs" && pwd)
+
 # --- Recipes: run inside the unpacked source (Debian's patches applied), install into $stage.
 
 cross_env() {
@@ -26,11 +36,18 @@ cross_env() {
   export CPPFLAGS="-I$stage/include" LDFLAGS="-L$stage/lib"
 }
 
+# A recipe may set make_variables, such as noinst_PROGRAMS= to skip test programs.
 configure_make() {
   ./configure --build="$(gcc -dumpmachine)" --host=$host --prefix="$stage" --disable-shared \
     --enable-static "$@" >configure.log 2>&1
-  make -j"$jobs" >make.log 2>&1
-  make install >install.log 2>&1
+  make -j"$jobs" "${make_variables[@]}" >make.log 2>&1
+  make install "${make_variables[@]}" >install.log 2>&1
+}
+make_variables=()
+
+# The .pc files of the SDL extensions name no libraries of their own, which static linking needs.
+add_private_requirements() {  # .pc name, modules
+  echo "Requires.private: ${*:2}" >>"$stage/lib/pkgconfig/$1.pc"
 }
 
 cmake_install() {
@@ -58,7 +75,11 @@ build_zlib() {
   make install >install.log 2>&1
 }
 
-build_libjpeg-turbo() { cmake_install -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF -DWITH_JAVA=OFF; }
+# Its build takes a relative library folder as relative to the source.
+build_libjpeg-turbo() {
+  cmake_install -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF -DWITH_JAVA=OFF \
+    -DCMAKE_INSTALL_LIBDIR="$stage/lib"
+}
 
 build_libpng1.6() { cmake_install -DPNG_SHARED=OFF -DPNG_EXECUTABLES=OFF -DPNG_TESTS=OFF; }
 
@@ -80,13 +101,19 @@ build_libsdl1.2() {
   sed -i 's/ -mwindows//' "$stage/lib/pkgconfig/sdl.pc" "$stage/bin/sdl-config"
 }
 
+# Their test programs want SDL's WinMain, which the game does not link: libraries only.
 build_sdl-image1.2() {
+  local make_variables=(noinst_PROGRAMS=)
   SDL_CONFIG=$stage/bin/sdl-config configure_make --disable-jpg-shared --disable-png-shared \
     --disable-tif --disable-webp
+  grep -q 'define LOAD_JPG' config.log || { echo "SDL_image without JPEG" >&2; return 1; }
+  add_private_requirements SDL_image libpng16 libjpeg
 }
 
 build_sdl-ttf2.0() {
+  local make_variables=(noinst_PROGRAMS=)
   SDL_CONFIG=$stage/bin/sdl-config FT2_CONFIG=$stage/bin/freetype-config configure_make --without-x
+  add_private_requirements SDL_ttf freetype2
 }
 
 build_sdlgfx() { SDL_CONFIG=$stage/bin/sdl-config configure_make --disable-mmx; }
@@ -110,9 +137,10 @@ offered_versions() {
   apt-cache showsrc --only-source "$1" | awk '/^Version:/ { print $2 }' | sort -u -r -V
 }
 
-# Downloads the newest offered version that the archive serves; prints its .dsc.
+# Downloads the newest offered version that the archive serves and prints its .dsc; otherwise
+# prints the upstream tarball from $tarballs, once its checksum is right.
 fetch_source() {
-  local package=$1 version
+  local package=$1 version name sum
   mkdir -p "$cache/sources"
   for version in $(offered_versions "$package"); do
     if (cd "$cache/sources" && apt-get source --download-only -qq "$package=$version" \
@@ -121,13 +149,35 @@ fetch_source() {
       return 0
     fi
   done
-  return 1
+  [[ -n $tarballs && -n ${upstream_tarballs[$package]:-} ]] || return 1
+  read -r name sum <<<"${upstream_tarballs[$package]}"
+  if [[ ! -f $tarballs/$name ]]; then
+    echo "$package: $tarballs/$name is missing" >&2
+    return 1
+  fi
+  if ! echo "$sum  $tarballs/$name" | sha256sum --check --status; then
+    echo "$package: $tarballs/$name does not have the SHA-256 sum $sum" >&2
+    return 1
+  fi
+  echo "$tarballs/$name"
+}
+
+# Unpacks a source package (Debian's patches applied) or an upstream tarball into $2.
+unpack_source() {
+  local source=$1 work=$2
+  if [[ $source == *.dsc ]]; then
+    dpkg-source --no-check -x "$source" "$work" >/dev/null
+  else
+    mkdir -p "$work"
+    tar -xzf "$source" -C "$work" --strip-components=1
+  fi
 }
 
 library_key() {
   {
     for library in "${libraries[@]}"; do echo "$library $(offered_versions "$library" | xargs)"; done
-    declare -f cross_env configure_make cmake_install
+    declare -p upstream_tarballs
+    declare -f cross_env configure_make add_private_requirements cmake_install
     for library in "${libraries[@]}"; do declare -f "build_$library"; done
     cat "$toolchain"
     $host-g++-posix --version | head -1
@@ -135,20 +185,22 @@ library_key() {
 }
 
 build_libraries() {
-  local stage=$1 timings=$1/timings.txt blocked=() library dsc work began
+  local stage=$1 timings=$1/timings.txt blocked=() library source name work began
   mkdir -p "$stage/.built"
   for library in "${libraries[@]}"; do
     [[ -f $stage/.built/$library ]] && continue
-    if ! dsc=$(fetch_source "$library"); then
+    if ! source=$(fetch_source "$library"); then
       blocked+=("$library")
       continue
     fi
-    echo "=== $library: $(basename "$dsc" .dsc)"
+    name=$(basename "$source" .dsc)
+    name=${name%.tar.gz}
+    echo "=== $library: $name"
     began=$SECONDS
     work=$cache/work/$library
     rm -rf "$cache/work"
     mkdir -p "$cache/work"
-    dpkg-source --no-check -x "$dsc" "$work" >/dev/null
+    unpack_source "$source" "$work"
     # Started on its own, not as a condition, so that errexit stops the recipe at its first failure.
     (cd "$work" && cross_env && "build_$library") &
     if ! wait $!; then
@@ -156,13 +208,14 @@ build_libraries() {
       echo "$library failed to build; its logs are in $work" >&2
       exit 1
     fi
-    echo "$(basename "$dsc" .dsc) $((SECONDS - began)) s" >>"$timings"
+    echo "$name $((SECONDS - began)) s" >>"$timings"
     touch "$stage/.built/$library"
     rm -rf "$cache/work"
   done
   if [[ ${#blocked[@]} -gt 0 ]]; then
     echo "The archive served no source of: ${blocked[*]} (apt-get source --download-only failed" \
-      "for every offered version); the libraries built so far stay in $stage" >&2
+      "for every offered version), and PEXARO_WINDOWS_SOURCES ('$tarballs') held no upstream" \
+      "tarball of them; the libraries built so far stay in $stage" >&2
     exit 1
   fi
 }
@@ -189,18 +242,7 @@ cd "$repo"
 PEXARO_WINDOWS_PREFIX=$prefix cmake --preset windows >/dev/null
 cmake --build build/windows -j"$jobs"
 
-# The run folder as the Linux build assembles it. Everything else is linked statically, so the
-# executable imports Windows' own DLLs only, and those need nothing from us.
-run=build/windows/run
-imports=$($host-objdump -p "$run/pexaro.exe" | awk '/DLL Name:/ { print $3 }')
-foreign=$(grep -v -i -x -E '(kernel32|user32|gdi32|winmm|opengl32|glu32|msvcrt|advapi32|shell32|ole32|imm32|version|ws2_32)\.dll' <<<"$imports" || true)
-if [[ -n $foreign ]]; then
-  echo "pexaro.exe needs DLLs that are not part of Windows: $foreign" >&2
-  exit 1
-fi
+bash tests/windows/imports.sh "$host-objdump" build/windows/run/pexaro.exe \
+  build/windows/tools/pexaro-gamedat.exe
 zip=build/windows/pexaro-windows-x64.zip
-rm -rf build/windows/zip "$zip"
-mkdir -p build/windows/zip
-cp -r "$run" build/windows/zip/pexaro
-(cd build/windows/zip && zip -q -r -9 ../pexaro-windows-x64.zip pexaro)
 echo "=== $zip ($(du -h "$zip" | cut -f1)) in $((SECONDS - started)) s"

@@ -18,7 +18,7 @@ packages=(
 if [[ "${1:-}" == windows ]]; then
   packages+=(
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    mingw-w64-x86-64-dev mingw-w64-tools wine64 zip nasm autoconf automake libtool autopoint
+    mingw-w64-x86-64-dev mingw-w64-tools wine64 nasm autoconf automake libtool autopoint
   )
 fi
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs every test twice: in a normal build and under
-# AddressSanitizer + UndefinedBehaviorSanitizer; then a short run of every fuzz target.
+# AddressSanitizer + UndefinedBehaviorSanitizer; then a short run of every fuzz target, and the
+# Windows build's tests under Wine.
 # Exits non-zero if anything fails.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -37,8 +38,19 @@ build_and_test sanitize || status=1
 # Its own build (clang-14) and sanitizer settings; about 20 s per target.
 bash scripts/fuzz.sh || status=1
 
+# The Windows build: its libraries (built once, then cached), pexaro.exe and the zip; its tests
+# under Wine, the Linux build's pexaro-gamedat reading its game.dat.
+windows() {
+  echo "=== windows: libraries, build and zip"
+  bash scripts/build-windows.sh || return 1
+  echo "=== windows: tests under Wine"
+  xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
+    ctest --test-dir build/windows --output-on-failure -j "$jobs" --timeout 900 -L windows
+}
+windows || status=1
+
 if [[ $status -eq 0 ]]; then
-  echo "All tests passed in both builds and the fuzz targets found nothing."
+  echo "All tests passed in both builds and under Wine, and the fuzz targets found nothing."
 else
   echo "Some builds or tests FAILED."
 fi

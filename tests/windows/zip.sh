@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The zip as a player gets it: one folder pexaro/ with what the game needs, names that Windows
+# unpacks as written, and pexaro.exe started in a folder whose path has a blank and an umlaut
+# draws its menu and ends with "Beenden".
+# Usage: zip.sh <pexaro-windows-x64.zip>
+# Environment: WINE, the wine64 loader; WINEPREFIX.
+set -euo pipefail
+zip=$1
+work=$(mktemp -d)
+pid=""
+trap '[[ -z "$pid" ]] || kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+source "$(dirname "$0")/../e2e/screen.sh"
+shot="$work/screen.png"
+fail() { echo "FAIL: $*"; exit 1; }
+
+folder="$work/Eigene Spiele/Gedächtnis Übung"
+mkdir -p "$folder"
+# Lists the entries, checks that every non-ASCII name carries the zip's UTF-8 flag, and unpacks.
+python3 - "$zip" "$folder" >"$work/entries.txt" <<'PYTHON'
+import sys, zipfile
+with zipfile.ZipFile(sys.argv[1]) as archive:
+    for info in archive.infolist():
+        if not info.filename.isascii() and not info.flag_bits & 0x800:
+            sys.exit(f"{info.filename}: no UTF-8 flag")
+        print(info.filename)
+    archive.extractall(sys.argv[2])
+PYTHON
+for entry in pexaro/pexaro.exe pexaro/settings.txt pexaro/info.txt pexaro/LICENSE.txt \
+  pexaro/daten/pexaro.png pexaro/daten/font/vera/Vera.ttf pexaro/daten/font/vera/COPYRIGHT.txt \
+  pexaro/bilder/LIZENZ.txt "pexaro/bilder/Würfel/Fünf.png"; do
+  grep -qxF "$entry" "$work/entries.txt" || fail "the zip lacks $entry"
+done
+outside=$(grep -v '^pexaro/' "$work/entries.txt" || true)
+[[ -z $outside ]] || fail "entries outside pexaro/: $outside"
+
+# As a double click starts it: in its own folder.
+cd "$folder/pexaro"
+"$WINE" pexaro.exe 2>"$work/game.log" &
+pid=$!
+wait_for_window "^Ged.*chtnisspiel$"
+sleep 2
+take_shot
+expect_menu
+click_at 772 552
+status=0
+for _ in $(seq 60); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 1
+done
+wait "$pid" || status=$?
+pid=""
+[[ $status -eq 0 ]] || { cat "$work/game.log"; fail "the game ended with exit code $status"; }
+echo "zip: ok"
