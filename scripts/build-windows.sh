@@ -36,9 +36,10 @@ cross_env() {
   export CPPFLAGS="-I$stage/include" LDFLAGS="-L$stage/lib"
 }
 
-# A recipe may set make_variables, such as noinst_PROGRAMS= to skip test programs.
+# A recipe may set make_variables, such as noinst_PROGRAMS= to skip test programs. Every library
+# is static, so the checks that link a test program need the private libraries too (SDL's main).
 configure_make() {
-  ./configure --build="$(gcc -dumpmachine)" --host=$host --prefix="$stage" --disable-shared \
+  PKG_CONFIG="pkg-config --static" ./configure --build="$(gcc -dumpmachine)" --host=$host --prefix="$stage" --disable-shared \
     --enable-static "$@" >configure.log 2>&1
   make -j"$jobs" "${make_variables[@]}" >make.log 2>&1
   make install "${make_variables[@]}" >install.log 2>&1
@@ -112,7 +113,8 @@ build_sdl-image1.2() {
 
 build_sdl-ttf2.0() {
   local make_variables=(noinst_PROGRAMS=)
-  SDL_CONFIG=$stage/bin/sdl-config FT2_CONFIG=$stage/bin/freetype-config configure_make --without-x
+  SDL_CONFIG=$stage/bin/sdl-config FREETYPE_CONFIG=$stage/bin/freetype-config configure_make \
+    --without-x
   add_private_requirements SDL_ttf freetype2
 }
 
