@@ -89,8 +89,9 @@ build_libexif() {
   configure_make --disable-docs --disable-nls
 }
 
+# With the zlib above: its own copy would define zlib's functions a second time.
 build_freetype() {
-  configure_make --enable-freetype-config --without-zlib --without-bzip2 --without-png \
+  configure_make --enable-freetype-config --with-zlib=yes --without-bzip2 --without-png \
     --without-harfbuzz --without-brotli
 }
 
@@ -241,7 +242,11 @@ else
 fi
 
 cd "$repo"
-PEXARO_WINDOWS_PREFIX=$prefix cmake --preset windows >/dev/null
+# Libraries found in an earlier prefix stay in CMake's cache: a new prefix configures afresh.
+fresh=(--fresh)
+[[ $(cat build/windows/configured-prefix 2>/dev/null) == "$prefix" ]] && fresh=()
+PEXARO_WINDOWS_PREFIX=$prefix cmake --preset windows "${fresh[@]}" >/dev/null
+echo "$prefix" >build/windows/configured-prefix
 cmake --build build/windows -j"$jobs"
 
 bash tests/windows/imports.sh "$host-objdump" build/windows/run/pexaro.exe \

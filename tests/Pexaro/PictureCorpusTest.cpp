@@ -12,6 +12,12 @@
 
 #include "GameFixture.h"
 
+#ifdef _WIN32
+#include <windows.h>
+// After windows.h, which it needs.
+#include <psapi.h>
+#endif
+
 namespace pexaro::test {
 namespace {
 
@@ -59,11 +65,17 @@ class PictureCorpusTest : public GameTest {
     }
 
     static long PeakResidentKilobytes() {
+#ifdef _WIN32
+        PROCESS_MEMORY_COUNTERS counters{};
+        if (!::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters)) return 0;
+        return static_cast<long>(counters.PeakWorkingSetSize / 1024);
+#else
         std::ifstream status("/proc/self/status");
         for (std::string line; std::getline(status, line);) {
             if (line.starts_with("VmHWM:")) return std::stol(line.substr(6));
         }
         return 0;
+#endif
     }
 
     static double MeanDifference(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
@@ -106,9 +118,13 @@ TEST_F(PictureCorpusTest, EveryKindOfFileShowsAsOtherViewersShowIt) {
 TEST_F(PictureCorpusTest, LargePhotosAreNeverDecodedWhole) {
     control_->ShowMenu();
     GameScene& scene = *CurrentMenu();
-    // Writing 5 resets the peak to the present size (Linux 4.0 and later).
+#ifndef _WIN32
+    // Writing 5 resets the peak to the present size (Linux 4.0 and later). Windows keeps its
+    // peak, which this process, showing a menu so far, has reached far below the photo's size.
     if (!(std::ofstream("/proc/self/clear_refs") << "5")) GTEST_SKIP() << "no peak reset";
+#endif
     const long before = PeakResidentKilobytes();
+    ASSERT_GT(before, 0);
     const auto texture = scene.LoadPictureTexture((kCorpus / "jpeg-50-megapixel.jpg").string());
     ASSERT_NE(texture, nullptr);
     const long growth = PeakResidentKilobytes() - before;
