@@ -7,8 +7,9 @@
 #include "Common/Platform/Platform.h"
 #include "GameControl.h"
 #include "WindowScale.h"
+#include "ZudeRezede2D/EntryPoint.h"
 
-int main() {
+int main(int /*argc*/, char* /*argv*/[]) {
     // Past a file size limit a write should fail and be reported, not kill the game mid-save.
     common::Platform::IgnoreFileSizeLimit();
     common::Platform::PrepareConsole();

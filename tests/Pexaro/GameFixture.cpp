@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameFixture.h"
 
-#include <cstdlib>
 #include <stdexcept>
 
+#include "Common/Platform/Utf8Path.h"
+#include "Support/HostCommand.h"
 #include "ZudeRezede2D/Scene/SimpleFormNode.h"
 #include "ZudeRezede2D/Video/Data/ColoredVertex.h"
 #include "ZudeRezede2D/Video/Data/SingleVertices.h"
@@ -11,7 +12,8 @@
 namespace pexaro::test {
 
 void GameTest::MakeSet(const std::string& set, const std::vector<std::string>& files) {
-    std::filesystem::create_directories("bilder/" + set);
+    // UTF-8, as the game reads names: a narrow path is the ANSI code page on Windows.
+    std::filesystem::create_directories(common::Utf8Path::From("bilder/" + set));
     int colour = 0;
     for (const auto& file : files) {
         const std::string path = "bilder/" + set + "/" + file;
@@ -21,7 +23,7 @@ void GameTest::MakeSet(const std::string& set, const std::vector<std::string>& f
         const std::string command = "convert -size 320x240 xc:'rgb(" +
                                     std::to_string(40 + 20 * colour) + ",90,160)' " + format +
                                     ":'" + path + "'";
-        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        ASSERT_EQ(testsupport::HostCommand(command), 0) << command;
         ++colour;
     }
 }

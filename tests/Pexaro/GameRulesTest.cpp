@@ -7,6 +7,7 @@
 
 #include "Common/FileSystem/EncryptedFile.h"
 #include "GameFixture.h"
+#include "Support/HostCommand.h"
 
 using common::Color;
 
@@ -234,8 +235,8 @@ TEST_F(GameRulesTest, ScreenLayoutByPixels) {
         ppm.write(reinterpret_cast<const char*>(rgb.data() + row * 1024 * 3), 1024 * 3);
     }
     ppm.close();
-    EXPECT_EQ(std::system("convert " PEXARO_ARTIFACT_DIR "/game-screen.ppm " PEXARO_ARTIFACT_DIR
-                          "/game-screen.png"),
+    EXPECT_EQ(testsupport::HostCommand("convert " PEXARO_ARTIFACT_DIR
+                                       "/game-screen.ppm " PEXARO_ARTIFACT_DIR "/game-screen.png"),
               0);
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "GameFixture.h"
+#include "Support/HostCommand.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -59,7 +60,7 @@ class PictureCorpusTest : public GameTest {
                                     " -background black -alpha remove -depth 8 rgb:'" +
                                     raw.string() + "' 2>/dev/null";
         std::filesystem::remove(raw);
-        [[maybe_unused]] const int status = std::system(command.c_str());
+        [[maybe_unused]] const int status = testsupport::HostCommand(command);
         std::ifstream in(raw, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }

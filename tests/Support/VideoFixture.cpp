@@ -3,10 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <sstream>
+
+#include "HostCommand.h"
 
 namespace zr2d::test {
 
@@ -19,7 +20,7 @@ std::filesystem::path GlTest::Convert(const std::string& arguments, const std::s
     const std::filesystem::path output = Folder() / outputName;
     const std::string command =
         "cd '" + Folder().string() + "' && convert " + arguments + " '" + output.string() + "'";
-    if (std::system(command.c_str()) != 0) ADD_FAILURE() << "convert failed: " << command;
+    if (testsupport::HostCommand(command) != 0) ADD_FAILURE() << "convert failed: " << command;
     return output;
 }
 
@@ -27,7 +28,7 @@ std::vector<uint8_t> GlTest::DecodeRgba(const std::filesystem::path& file) {
     const std::filesystem::path raw = Folder() / (file.filename().string() + ".rgba");
     const std::string command =
         "convert '" + file.string() + "' -depth 8 rgba:'" + raw.string() + "'";
-    if (std::system(command.c_str()) != 0) ADD_FAILURE() << "decode failed: " << command;
+    if (testsupport::HostCommand(command) != 0) ADD_FAILURE() << "decode failed: " << command;
     std::ifstream in(raw, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }

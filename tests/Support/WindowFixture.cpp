@@ -4,9 +4,9 @@
 #include <GL/gl.h>
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "Support/TestEngine.h"
+#include "Support/HostCommand.h"
 
 namespace testsupport {
 
@@ -49,7 +49,7 @@ std::string WindowTest::WhitePicture(int w, int h) const {
     const std::string size = std::to_string(w) + "x" + std::to_string(h);
     const std::string file = dir_.File("white" + size + ".png");
     const std::string command = "convert -size " + size + " xc:white PNG32:" + file;
-    EXPECT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(HostCommand(command), 0);
     return file;
 }
 

@@ -85,7 +85,7 @@ expect_menu() {  # the game's menu is drawn: its backdrop and the frame of the l
 # searched: a reader that stops at the first match could kill ldd, and pipefail would count that.
 is_sanitizer_build() {  # executable
   local libraries
-  libraries=$(ldd "$1")
+  libraries=$(ldd "$1" 2>&1) || return 1
   [[ "$libraries" == *libasan* ]]
 }
 

@@ -87,11 +87,14 @@ start_game() {
   # Through a pipe: a file size limit of the game must not cut its log.
   rm -f "$scratch/log.pipe"
   mkfifo "$scratch/log.pipe"
-  cat "$scratch/log.pipe" >"$log" &
+  # The console's text mode ends Windows' lines with CR LF.
+  sed -u 's/\r$//' <"$scratch/log.pipe" >"$log" &
   (
     cd "$work"
     export HOME="$sandbox/home"
     if [[ "$pexaro_built" == *.exe ]]; then
+      # Wine's own files (~/.config) are not the game's: its home is the test's.
+      export HOME="$scratch/wine-home"
       # Wine's server keeps the prefix's registry: started here, so that no limit given to the
       # game reaches it. Windows has no file size signal; a write past the limit just fails.
       "${WINE%/*}/wineserver" -p5 || true

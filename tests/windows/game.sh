@@ -33,7 +33,8 @@ wait_for_log() {  # pattern count
 
 use_german_keyboard
 cd "$work"
-"$WINE" pexaro.exe 2>game.log &
+# The console's text mode ends Windows' lines with CR LF.
+"$WINE" pexaro.exe 2> >(sed -u 's/\r$//' >game.log) &
 pid=$!
 wait_for_window "^Ged.*chtnisspiel$"
 wait_for_log "Menü geöffnet" 1

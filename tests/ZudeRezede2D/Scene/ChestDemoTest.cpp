@@ -2,7 +2,6 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -10,6 +9,7 @@
 
 #include "ChestDemo.h"
 #include "Support/GameEngineFixture.h"
+#include "Support/HostCommand.h"
 
 namespace zr2d::test {
 namespace {
@@ -45,7 +45,7 @@ class ChestDemoTest : public GameEngineTest {
                       kWidth * 3);
         }
         out.close();
-        EXPECT_EQ(std::system(("convert " + ppm + " " + png.string()).c_str()), 0);
+        EXPECT_EQ(testsupport::HostCommand("convert " + ppm + " " + png.string()), 0);
     }
 
     std::vector<uint8_t> frame_;

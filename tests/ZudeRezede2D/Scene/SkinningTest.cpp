@@ -6,6 +6,7 @@
 
 #include "Common/Exception.h"
 #include "Support/GameEngineFixture.h"
+#include "Support/HostCommand.h"
 #include "ZudeRezede2D/Scene/DynamicMeshNode.h"
 
 namespace zr2d::test {
@@ -37,7 +38,7 @@ class SkinningTest : public GameEngineTest {
     std::shared_ptr<DynamicMeshNode> MeshNode(const Point3D& position) {
         auto material = std::make_shared<Material>("red");
         const std::string file = dir_.File("red.png");
-        EXPECT_EQ(std::system(("convert -size 8x8 xc:red PNG32:" + file).c_str()), 0);
+        EXPECT_EQ(testsupport::HostCommand("convert -size 8x8 xc:red PNG32:" + file), 0);
         material->SetTexture(
             engine_->VideoEngine().Factory().CreateTextureFromFile(file, false, 0));
         auto mesh = std::make_shared<IndexedVertices>(

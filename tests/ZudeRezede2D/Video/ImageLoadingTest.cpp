@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "Common/Exception.h"
+#include "Support/HostCommand.h"
 #include "Support/VideoFixture.h"
 
 namespace zr2d::test {
@@ -207,7 +208,7 @@ void WriteBlankPng(const std::filesystem::path& file, int w, int h) {
     const std::filesystem::path scriptFile = file.string() + ".py";
     std::ofstream(scriptFile) << script;
     const std::string command = "python3 '" + scriptFile.string() + "' '" + file.string() + "'";
-    ASSERT_EQ(std::system(command.c_str()), 0);
+    ASSERT_EQ(testsupport::HostCommand(command), 0);
 }
 
 // Neither a picture of 20000 x 20000 pixels nor one taller than the splitter can address

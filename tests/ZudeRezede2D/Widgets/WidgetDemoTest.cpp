@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
 #include <vector>
 
 #include "Support/GameEngineFixture.h"
+#include "Support/HostCommand.h"
 #include "WidgetDemo/DemoFrame.h"
 #include "ZudeRezede2D/Widgets/Group.h"
 
@@ -44,7 +44,7 @@ class WidgetDemoTest : public GameEngineTest {
             out.write(reinterpret_cast<const char*>(pixels.data() + row * kWidth * 3), kWidth * 3);
         }
         out.close();
-        EXPECT_EQ(std::system(("convert " + ppm + " " + png).c_str()), 0);
+        EXPECT_EQ(testsupport::HostCommand("convert " + ppm + " " + png), 0);
     }
 
     std::unique_ptr<widgetdemo::DemoFrame> demo_;
