@@ -129,16 +129,7 @@ pause 0.5
 
 # The menu's "Beenden" ends the program.
 click_at 772 552
-status=0
-for _ in $(seq 60); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 1
-done
-wait "$pid" || status=$?
+expect_clean_end "$pid"
 pid=""
-if [[ $status -ne 0 ]]; then
-  echo "FAIL: the game ended with exit code $status"
-  exit 1
-fi
 [[ $("$gamedat" show game.dat | grep -c "Jürgen?") -eq 2 ]] || { echo "FAIL: a game left early was entered"; exit 1; }
 echo "game: ok"

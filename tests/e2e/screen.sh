@@ -81,6 +81,20 @@ expect_menu() {  # the game's menu is drawn: its backdrop and the frame of the l
   expect_pixel 512 385 "35,48,63" "the frame of the list of sets"
 }
 
+# Waits up to a minute for the program to end by itself; fails unless its exit code is 0.
+expect_clean_end() {  # pid
+  local status=0
+  for _ in $(seq 60); do
+    kill -0 "$1" 2>/dev/null || break
+    sleep 1
+  done
+  wait "$1" || status=$?
+  if [[ $status -ne 0 ]]; then
+    echo "FAIL: the game ended with exit code $status"
+    exit 1
+  fi
+}
+
 # Whether the program was built with the address sanitizer. The output is read whole before it is
 # searched: a reader that stops at the first match could kill ldd, and pipefail would count that.
 is_sanitizer_build() {  # executable

@@ -72,14 +72,8 @@ grep -qxF "Jürgen?10" <<<"$saved" || fail "\"Eichhörnchen\" by Jürgen did not
 wait_for_log "Menü geöffnet" 2
 pause 0.5
 click_at 772 552
-status=0
-for _ in $(seq 60); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 1
-done
-wait "$pid" || status=$?
+expect_clean_end "$pid"
 pid=""
-[[ $status -eq 0 ]] || fail "the game ended with exit code $status"
 # The log came through the console's standard error, in UTF-8.
 grep -q "Info .*Menü geöffnet" game.log || fail "the log on standard error lacks the menu's line"
 echo "windows game: ok"

@@ -43,12 +43,6 @@ sleep 2
 take_shot
 expect_menu
 click_at 772 552
-status=0
-for _ in $(seq 60); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 1
-done
-wait "$pid" || status=$?
+expect_clean_end "$pid"
 pid=""
-[[ $status -eq 0 ]] || { cat "$work/game.log"; fail "the game ended with exit code $status"; }
 echo "zip: ok"
