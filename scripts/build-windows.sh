@@ -39,8 +39,8 @@ cross_env() {
 # A recipe may set make_variables, such as noinst_PROGRAMS= to skip test programs. Every library
 # is static, so the checks that link a test program need the private libraries too (SDL's main).
 configure_make() {
-  PKG_CONFIG="pkg-config --static" ./configure --build="$(gcc -dumpmachine)" --host=$host --prefix="$stage" --disable-shared \
-    --enable-static "$@" >configure.log 2>&1
+  PKG_CONFIG="pkg-config --static" ./configure --build="$(gcc -dumpmachine)" --host=$host \
+    --prefix="$stage" --disable-shared --enable-static "$@" >configure.log 2>&1
   make -j"$jobs" "${make_variables[@]}" >make.log 2>&1
   make install "${make_variables[@]}" >install.log 2>&1
 }
