@@ -95,9 +95,8 @@ start_game() {
     if [[ "$pexaro_built" == *.exe ]]; then
       # Wine's own files (~/.config) are not the game's: its home is the test's.
       export HOME="$scratch/wine-home"
-      # Wine's server keeps the prefix's registry: started here, so that no limit given to the
-      # game reaches it. Windows has no file size signal; a write past the limit just fails.
-      "${WINE%/*}/wineserver" -p5 || true
+      # The prefix's server runs already (tests/windows/wine.sh), so no limit given to the game
+      # reaches it. Windows has no file size signal; a write past the limit just fails.
       trap '' XFSZ
     fi
     "$@"
