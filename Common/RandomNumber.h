@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 namespace common {
 
@@ -15,6 +16,10 @@ class RandomNumber {
 
     // Makes the sequence repeatable (tests, benchmarks).
     static void Seed(uint32_t seed);
+
+    // Test hook: sees every draw with its range; an empty observer removes it.
+    using Observer = std::function<void(int32_t min, int32_t max, int32_t drawn)>;
+    static void SetObserver(Observer observer);
 };
 
 }  // namespace common

@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "Common/Exception.h"
-#include "Common/FileSystem/TemporaryCopy.h"
 #include "Common/MyLog.h"
 #include "Common/Platform/Utf8Path.h"
 #include "FolderListing.h"
@@ -62,23 +61,25 @@ std::vector<std::shared_ptr<PictureFile>> GameScene::ReadPictureFolder(
     return pictures;
 }
 
+zr2d::PictureRequest GameScene::PictureRequestFor(const std::string& path,
+                                                 const std::optional<common::Point2D>& bounds) {
+    // Camera photos are larger than the screen: shown whole, scaled down, not cropped.
+    return {path, bounds.value_or(GameEngine().VideoEngine().VideoSettings().Resolution()),
+            "_tmpFilePexaro"};
+}
+
 std::shared_ptr<zr2d::Texture> GameScene::LoadPictureTexture(
     const std::string& path, const std::optional<common::Point2D>& bounds) {
-    std::optional<std::string> temporary;
+    const auto picture = zr2d::BackgroundDecoder::Decode(PictureRequestFor(path, bounds));
+    return picture ? UploadPicture(*picture, path) : nullptr;
+}
+
+std::shared_ptr<zr2d::Texture> GameScene::UploadPicture(const zr2d::Picture& picture,
+                                                        const std::string& id) {
     try {
-        // Without a copy (read-only or full working folder) the picture is read where it is.
-        temporary = common::TemporaryCopy::Create(path, "_tmpFilePexaro");
-        // Camera photos are larger than the screen: shown whole, scaled down, not cropped.
-        zr2d::Engine& video = GameEngine().VideoEngine();
-        auto texture = video.Factory().CreateFittedTextureFromFile(
-            temporary.value_or(path), bounds.value_or(video.VideoSettings().Resolution()));
-        if (temporary) std::filesystem::remove(common::Utf8Path::From(*temporary));
-        return texture;
+        return GameEngine().VideoEngine().Factory().CreatePictureTexture(picture, id);
     } catch (const std::exception& error) {
         MyLog::Warning(error);
-        // The copy goes too, so that failed loads do not fill the working folder.
-        std::error_code ignored;
-        if (temporary) std::filesystem::remove(common::Utf8Path::From(*temporary), ignored);
         return nullptr;
     }
 }

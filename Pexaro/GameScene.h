@@ -62,11 +62,16 @@ class GameScene : public zr2d::Scene {
     // logged and skipped.
     std::vector<std::shared_ptr<PictureFile>> ReadPictureFolder(
         const std::filesystem::path& folder) const;
-    // Loads a picture through a temporary copy in the working folder, upright, scaled down when
-    // it is larger than the bounds (the screen unless given); null after a warning when it
-    // cannot be loaded.
+    // A picture read through a temporary copy in the working folder, upright, scaled down when
+    // it is larger than the bounds (the screen unless given).
+    zr2d::PictureRequest PictureRequestFor(
+        const std::string& path, const std::optional<common::Point2D>& bounds = std::nullopt);
+    // That picture decoded and uploaded now; null after a warning when it cannot be loaded.
     std::shared_ptr<zr2d::Texture> LoadPictureTexture(
         const std::string& path, const std::optional<common::Point2D>& bounds = std::nullopt);
+    // The decoded picture as a texture; null after a warning when it cannot be uploaded.
+    std::shared_ptr<zr2d::Texture> UploadPicture(const zr2d::Picture& picture,
+                                                 const std::string& id);
 
   protected:
     // The group check boxes made while build runs are set buttons with their thumbnail on the

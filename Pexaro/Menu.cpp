@@ -25,6 +25,9 @@ constexpr float kMainWidth = 160;
 constexpr float kMainHeight = 143;
 constexpr Point3D kPanelSize(504, 290, 0);
 constexpr float kThumbnailBox = 120;
+// At full speed from the start, ten frames: quick enough not to be waited for, not a flash.
+constexpr float kThumbnailFade = 0;
+constexpr float kThumbnailFadeSpeed = 25.5f;
 
 float Whole(float value) { return static_cast<float>(static_cast<int32_t>(value)); }
 
@@ -209,9 +212,17 @@ void Menu::AddThumbnail(zr2d::Node& button, SetButtonSide side,
     const auto chosen = pictures[static_cast<size_t>(
         common::RandomNumber::Get(1, static_cast<int32_t>(pictures.size())) - 1)];
     // Decoded for twice the box, so that the thumbnail stays sharp without screen-sized
-    // textures.
-    auto texture = LoadPictureTexture(common::Utf8Path::Text(folder) + "//" + chosen,
-                                      Point2D(2 * kThumbnailBox, 2 * kThumbnailBox));
+    // textures; in the background, so that the page is there at once and fades its thumbnails in.
+    const std::string path = common::Utf8Path::Text(folder) + "//" + chosen;
+    thumbnailJobs_.push_back(DecodeInBackground(
+        PictureRequestFor(path, Point2D(2 * kThumbnailBox, 2 * kThumbnailBox)),
+        [this, button = button.shared_from_this(), side, path](std::optional<zr2d::Picture> picture) {
+            if (picture) ShowThumbnail(*button, side, UploadPicture(*picture, path));
+        }));
+}
+
+void Menu::ShowThumbnail(zr2d::Node& button, SetButtonSide side,
+                         const std::shared_ptr<zr2d::Texture>& texture) {
     if (!texture) return;
     thumbnails_.push_back(texture);
     auto thumbnail = NodeFactory().CreatePictureNode(texture, Point3D(0, 0, 0));
@@ -221,10 +232,15 @@ void Menu::AddThumbnail(zr2d::Node& button, SetButtonSide side,
     const float column = side == SetButtonSide::Left ? 0 : kListWidth - kThumbnailBox;
     thumbnail->SetPosition(Point3D(Whole(column + (kThumbnailBox - fitted.X()) / 2),
                                    Whole((40 - fitted.Y()) / 2), 0.5f));
+    thumbnail->SetTransparency(0);
     button.AddChild(thumbnail);
+    NewFadeTransparent(thumbnail, 255, kThumbnailFade, kThumbnailFadeSpeed);
 }
 
 void Menu::ReleaseThumbnails() {
+    // Thumbnails of a page no longer shown are not decoded any further.
+    for (const auto& job : thumbnailJobs_) job->Cancel();
+    thumbnailJobs_.clear();
     for (const auto& texture : thumbnails_) {
         GameEngine().VideoEngine().Factory().FreeTexture(*texture);
     }

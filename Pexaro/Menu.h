@@ -59,6 +59,8 @@ class Menu : public GameScene {
     std::shared_ptr<zr2d::Node> SetButton(int32_t j, SetButtonSide side,
                                           const std::filesystem::path& folder);
     void AddThumbnail(zr2d::Node& button, SetButtonSide side, const std::filesystem::path& folder);
+    void ShowThumbnail(zr2d::Node& button, SetButtonSide side,
+                       const std::shared_ptr<zr2d::Texture>& texture);
     void ReleaseThumbnails();
     bool EnterPendingScore();
     void ShowHighscores(const common::Highscores* table);
@@ -74,6 +76,7 @@ class Menu : public GameScene {
     std::shared_ptr<zr2d::TextEdit> nameEdit_;
     std::shared_ptr<zr2d::CheckBoxGroup> gameList_;
     std::vector<std::shared_ptr<zr2d::Texture>> thumbnails_;
+    std::vector<std::shared_ptr<zr2d::PictureJob>> thumbnailJobs_;
     std::vector<std::filesystem::path> gameFolders_;
     std::shared_ptr<zr2d::Control> nextPageButton_;
     std::shared_ptr<zr2d::Control> previousPageButton_;

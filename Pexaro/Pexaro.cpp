@@ -62,7 +62,14 @@ void Pexaro::Build() {
         quickPointInfo_->SetVisible(false);
         infoCam->AddChild(quickPointInfo_);
 
-        const auto texture = SelectNextPicture();
+        const auto first = ChoosePicture();
+        std::shared_ptr<zr2d::Texture> texture;
+        if (first) {
+            MakeCurrent(first);
+            // Nothing is drawn before the first picture is there: no reason to wait for a worker.
+            texture = LoadPictureTexture(PathOf(*first));
+            pictureFailed_ = !texture;
+        }
         if (texture) {
             pictureNode_ = NodeFactory().CreatePictureNode(texture, Point3D(0, 0, 0));
             CenterPicture();
@@ -72,7 +79,11 @@ void Pexaro::Build() {
             Root()->AddChild(transitionNode_);
         }
         Root()->AddChild(infoCam);
-        if (!texture) Leave();
+        if (!texture) {
+            Leave();
+            return;
+        }
+        PrepareNextPicture();
     } catch (const std::exception& error) {
         MyLog::Warning(error);
         throw common::Exception("Fehler beim Initialisieren des Spieles.");
@@ -115,23 +126,46 @@ void Pexaro::BuildPointsDisplay(zr2d::Node& layer, const Point2D& screen) {
     layer.AddChild(panel);
 }
 
-std::shared_ptr<zr2d::Texture> Pexaro::SelectNextPicture() {
+std::shared_ptr<PictureFile> Pexaro::ChoosePicture() {
     const auto count = static_cast<int32_t>(pictures_.size());
     if (count == 0) return nullptr;
     const int32_t start = RandomNumber::Get(1, count) - 1;
-    std::shared_ptr<PictureFile> found;
-    for (int32_t step = 0; step < count && !found; ++step) {
+    for (int32_t step = 0; step < count; ++step) {
         const auto& candidate = pictures_[static_cast<size_t>((start + step) % count)];
-        if (!candidate->IsUsed()) found = candidate;
+        if (!candidate->IsUsed()) {
+            candidate->SetUsed();
+            return candidate;
+        }
     }
-    if (!found) return nullptr;
+    return nullptr;
+}
+
+void Pexaro::MakeCurrent(const std::shared_ptr<PictureFile>& picture) {
     ++pictureNumber_;
-    progressText_->SetText(std::to_string(pictureNumber_) + "/" + std::to_string(count));
-    currentPicture_ = found;
-    found->SetUsed();
-    auto texture =
-        LoadPictureTexture(common::Utf8Path::Text(gameFolder_) + "//" + found->FileName());
-    pictureFailed_ = !texture;
+    progressText_->SetText(std::to_string(pictureNumber_) + "/" +
+                           std::to_string(pictures_.size()));
+    currentPicture_ = picture;
+}
+
+std::string Pexaro::PathOf(const PictureFile& picture) const {
+    return common::Utf8Path::Text(gameFolder_) + "//" + picture.FileName();
+}
+
+void Pexaro::PrepareNextPicture() {
+    nextPicture_ = ChoosePicture();
+    if (!nextPicture_) return;
+    nextJob_ = DecodeInBackground(PictureRequestFor(PathOf(*nextPicture_)),
+                                  [this](std::optional<zr2d::Picture> picture) {
+                                      nextPixels_ = std::move(picture);
+                                  });
+}
+
+std::shared_ptr<zr2d::Texture> Pexaro::TakeNextPicture() {
+    GameEngine().Decoder().Wait(nextJob_);
+    nextJob_.reset();
+    if (!nextPixels_) return nullptr;
+    auto texture = UploadPicture(*nextPixels_, PathOf(*nextPicture_));
+    nextPixels_.reset();
     return texture;
 }
 
@@ -183,7 +217,12 @@ void Pexaro::NextPicture() {
     try {
         ResetTransitionNode();
         input_->SetText("");
-        const auto texture = SelectNextPicture();
+        std::shared_ptr<zr2d::Texture> texture;
+        if (nextPicture_) {
+            MakeCurrent(nextPicture_);
+            texture = TakeNextPicture();
+            pictureFailed_ = !texture;
+        }
         if (!texture) {
             // Through the set, unless the last picture itself failed to load: that game was
             // not played to its end and hands nothing over.
@@ -199,6 +238,7 @@ void Pexaro::NextPicture() {
         CenterPicture();
         input_->SetActive(true);
         StartTransition(true);
+        PrepareNextPicture();
     } catch (const std::exception& error) {
         MyLog::Warning(error);
         throw common::Exception("Das Spiel wird auf Grund des Fehlers abgebrochen. :(");

@@ -43,7 +43,15 @@ class Pexaro : public GameScene {
     void BuildInputFrame(zr2d::Node& layer, const common::Point2D& screen);
     void BuildPointsDisplay(zr2d::Node& layer, const common::Point2D& screen);
     void NextPicture();
-    std::shared_ptr<zr2d::Texture> SelectNextPicture();
+    // The random choice among the unused pictures, marked used; null when all are.
+    std::shared_ptr<PictureFile> ChoosePicture();
+    // Counts the chosen picture as the current one.
+    void MakeCurrent(const std::shared_ptr<PictureFile>& picture);
+    std::string PathOf(const PictureFile& picture) const;
+    // Chooses the next picture while this one is shown, and decodes it in the background.
+    void PrepareNextPicture();
+    // The next picture's texture once decoded (waiting if need be); null when it failed.
+    std::shared_ptr<zr2d::Texture> TakeNextPicture();
     void ShowAnswerFeedback(int32_t score);
     void StartTransition(bool withNewPicture);
     void StartZoom();
@@ -57,6 +65,10 @@ class Pexaro : public GameScene {
     std::shared_ptr<zr2d::PictureNode> pictureNode_;
     std::shared_ptr<zr2d::PictureNode> transitionNode_;
     std::shared_ptr<PictureFile> currentPicture_;
+    // Chosen ahead, shown at the next Enter.
+    std::shared_ptr<PictureFile> nextPicture_;
+    std::shared_ptr<zr2d::PictureJob> nextJob_;
+    std::optional<zr2d::Picture> nextPixels_;
     std::shared_ptr<zr2d::TextNode> quickPointInfo_;
     std::shared_ptr<zr2d::Frame> inputFrame_;
     std::shared_ptr<zr2d::TextEdit> input_;

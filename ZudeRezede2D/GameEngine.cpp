@@ -19,8 +19,10 @@ GameEngine::GameEngine(const VideoSettings& settings, const std::string& title,
         common::Helper::Fail(std::string("Can't initialize SDL_TTF:\n") + SDL_GetError());
     }
     try {
+        decoder_ = std::make_unique<BackgroundDecoder>(BackgroundDecoder::DefaultWorkers());
         videoEngine_ = std::make_unique<Engine>(settings, title);
     } catch (...) {
+        decoder_.reset();
         // The video engine may have started SDL before it failed.
         TTF_Quit();
         SDL_Quit();
@@ -38,6 +40,8 @@ void GameEngine::Dispose() {
     MyLog::Info("Closing GameEngine");
     if (scene_) scene_->Dispose();
     running_ = false;
+    // Before the window goes: a running job finishes, and its picture is freed with SDL up.
+    decoder_->Shutdown();
     try {
         videoEngine_->Dispose();
     } catch (const std::exception& error) {
@@ -94,6 +98,9 @@ bool GameEngine::Step(uint32_t ticks) {
     }
     if (!running_) return false;
     if (audioEngine_) audioEngine_->Update();
+    decoder_->Deliver();
+    // A continuation may have ended the program.
+    if (!running_) return false;
     videoEngine_->InitFrame();
     if (const auto scene = scene_) scene->Update(ticks);
     // Disposed from inside the frame: the window is gone.

@@ -9,13 +9,15 @@
 #include "IAudioEngine.h"
 #include "ZudeRezede2D/Input/EventManager.h"
 #include "ZudeRezede2D/Scene/Scene.h"
+#include "ZudeRezede2D/Video/BackgroundDecoder.h"
 #include "ZudeRezede2D/Video/Engine.h"
 #include "ZudeRezede2D/Video/VideoSettings.h"
 
 namespace zr2d {
 
-// The root of the engine: owns the video engine, shows one scene at a time and runs the main
-// loop (poll events, draw the current scene, raise the frame event).
+// The root of the engine: owns the video engine and the background decoder, shows one scene at
+// a time and runs the main loop (poll events, take up decoded pictures, draw the current scene,
+// raise the frame event).
 class GameEngine {
   public:
     // Throws when SDL_ttf, SDL or the video mode cannot be initialised.
@@ -40,6 +42,9 @@ class GameEngine {
     bool Step(uint32_t ticks);
     virtual const std::shared_ptr<IAudioEngine>& AudioEngine() const { return audioEngine_; }
     virtual Engine& VideoEngine() { return *videoEngine_; }
+    // The workers that decode pictures while frames go on; their results are taken up at the
+    // start of every frame.
+    BackgroundDecoder& Decoder() { return *decoder_; }
     virtual void SetEventManager(const std::shared_ptr<EventManager>& manager) {
         eventManager_ = manager;
     }
@@ -53,6 +58,7 @@ class GameEngine {
 
     std::shared_ptr<Scene> scene_;
     std::unique_ptr<Engine> videoEngine_;
+    std::unique_ptr<BackgroundDecoder> decoder_;
     std::shared_ptr<IAudioEngine> audioEngine_;
     std::shared_ptr<EventManager> eventManager_;
     bool running_ = false;

@@ -23,9 +23,15 @@ Scene::Scene(std::string name, zr2d::GameEngine& gameEngine)
     MyLog::Info("New Scene " + name_ + " end");
 }
 
+Scene::~Scene() {
+    for (const auto& job : pictureJobs_) job->Cancel();
+}
+
 void Scene::Dispose() {
     if (disposed_) return;
     disposed_ = true;
+    for (const auto& job : pictureJobs_) job->Cancel();
+    pictureJobs_.clear();
     try {
         if (cursorHandler_) eventManager_->RemoveInputHandler(cursorHandler_);
         root_->Dispose(gameEngine_);
@@ -53,6 +59,16 @@ void Scene::Update(uint32_t ticks) {
         MyLog::Info("Fehler in Scene.Update " + name_);
         std::throw_with_nested(common::Exception(error.what()));
     }
+}
+
+std::shared_ptr<PictureJob> Scene::DecodeInBackground(PictureRequest request,
+                                                      PictureJob::Done done) {
+    std::erase_if(pictureJobs_, [](const auto& job) { return job->IsOver(); });
+    auto job = gameEngine_.Decoder().Submit(std::move(request), std::move(done));
+    // A disposed scene takes nothing up any more.
+    if (disposed_) job->Cancel();
+    pictureJobs_.push_back(job);
+    return job;
 }
 
 void Scene::SetCursor(const std::shared_ptr<Node>& parent, const std::shared_ptr<Node>& cursor) {

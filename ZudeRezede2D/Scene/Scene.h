@@ -4,12 +4,14 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Camera.h"
 #include "Common/Color.h"
 #include "NodeFactory.h"
 #include "ZudeRezede2D/Animation/AnimationManager.h"
 #include "ZudeRezede2D/Input/EventManager.h"
+#include "ZudeRezede2D/Video/PictureJob.h"
 
 namespace zr2d {
 
@@ -21,12 +23,14 @@ class GameEngine;
 class Scene : public std::enable_shared_from_this<Scene> {
   public:
     Scene(std::string name, GameEngine& gameEngine);
-    virtual ~Scene() = default;
+    // Cancels the scene's background jobs.
+    virtual ~Scene();
     Scene(const Scene&) = delete;
     Scene& operator=(const Scene&) = delete;
 
     virtual void EnableUpdateHandler() { updateHandlerEnabled_ = true; }
-    // Disposes the content tree; errors are logged, never thrown. A second call does nothing.
+    // Disposes the content tree and cancels the scene's background jobs; errors are logged,
+    // never thrown. A second call does nothing.
     virtual void Dispose();
     // Becomes the engine's current scene and input receiver; the animation clock restarts.
     virtual void ShowScene(bool disposeOld);
@@ -55,6 +59,10 @@ class Scene : public std::enable_shared_from_this<Scene> {
     virtual void SetCursor(const std::shared_ptr<Node>& parent,
                            const std::shared_ptr<Node>& cursor);
 
+    // A picture decoded on the engine's workers; done runs on the main thread at the start of a
+    // frame, and never once the scene is disposed or the job cancelled.
+    std::shared_ptr<PictureJob> DecodeInBackground(PictureRequest request, PictureJob::Done done);
+
     bool IsDisposed() const { return disposed_; }
 
   private:
@@ -69,6 +77,7 @@ class Scene : public std::enable_shared_from_this<Scene> {
     std::shared_ptr<Node> cursorNode_;
     std::shared_ptr<InputHandler> cursorHandler_;
     std::function<void()> updateHandler_;
+    std::vector<std::shared_ptr<PictureJob>> pictureJobs_;
     bool updateHandlerEnabled_ = false;
     bool disposed_ = false;
 };

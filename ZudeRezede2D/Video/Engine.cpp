@@ -39,7 +39,7 @@ void SetColourAttributes(int32_t bitsPerPixel) {
 
 Engine::Engine(const zr2d::VideoSettings& settings, const std::string& title)
     : settings_(settings),
-      maskData_(0x000000FF, 0x0000FF00, 0x00FF0000, 0xFF000000),
+      maskData_(RgbaMaskData()),
       surfaceManager_(this),
       materials_(this),
       factory_(this),

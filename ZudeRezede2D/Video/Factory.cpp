@@ -4,15 +4,13 @@
 #include <SDL.h>
 
 #include <exception>
-#include <filesystem>
 #include <memory>
 
 #include "Common/Exception.h"
 #include "Common/Helper.h"
 #include "Common/MyLog.h"
-#include "Common/Platform/Utf8Path.h"
 #include "Engine.h"
-#include "PictureDecoder.h"
+#include "PictureLoader.h"
 #include "SdlResources.h"
 
 namespace zr2d {
@@ -76,32 +74,7 @@ void Factory::DeleteSurfaces(const zr2d::Surfaces& surfaces) {
 }
 
 std::shared_ptr<Surfaces> Factory::LoadImage(const std::string& fileName) {
-    const SdlSurfacePtr surface(OpenImage(fileName));
-    return ConvertToSurfaces(surface.Get(), fileName);
-}
-
-SDL_Surface* Factory::OpenImage(const std::string& fileName,
-                                const std::optional<common::Point2D>& within) {
-    std::error_code error;
-    if (!std::filesystem::exists(common::Utf8Path::From(fileName), error)) {
-        if (error) common::Helper::Fail("Cannot read " + fileName + ": " + error.message());
-        common::Helper::Fail("Datei " + fileName + " ist nicht vorhanden");
-    }
-    common::MyLog::Info("Datei " + fileName + " wird geladen");
-    const std::string name = common::Helper::ToStringz(fileName);
-    // An embedded zero would silently open a different file.
-    if (name.find('\0') != std::string::npos) {
-        common::Helper::Fail("Error loading image " + fileName +
-                             " - Dateiname enthält Sonderzeichen.");
-    }
-    SDL_Surface* surface = PictureDecoder::Load(name, within);
-    if (!surface) {
-        common::Helper::Fail("Error loading image " + fileName + "/nSDL Error: " + SDL_GetError());
-    }
-    // Without the blend flag the splitter's blits copy colour and alpha unchanged; an image
-    // without alpha channel becomes opaque.
-    SDL_SetAlpha(surface, 0, 255);
-    return surface;
+    return ConvertToSurfaces(PictureLoader::Load(fileName).Pixels(), fileName);
 }
 
 std::shared_ptr<Surfaces> Factory::ConvertToSurfaces(SDL_Surface* surface, const std::string& id) {

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +10,7 @@
 #include "Font.h"
 #include "GlTexture.h"
 #include "Material.h"
+#include "Picture.h"
 #include "Surface.h"
 #include "Surfaces.h"
 #include "Texture.h"
@@ -65,6 +65,10 @@ class Factory {
     // scaled down to fit them (aspect kept, smoothed); one that fits stays as it is.
     virtual std::shared_ptr<zr2d::Texture> CreateFittedTextureFromFile(
         const std::string& fileName, const common::Point2D& bounds);
+    // The picture cut into parts and uploaded, uncached; what is left to do on the main thread
+    // for a picture decoded elsewhere. Throws when it cannot be.
+    std::shared_ptr<zr2d::Texture> CreatePictureTexture(const Picture& picture,
+                                                        const std::string& id);
 
     // The edge of the next part along one axis: the smallest power of two from 8 up that
     // holds remaining, capped by MaxTextureSize (except for the smallest edge of 8).
@@ -84,10 +88,6 @@ class Factory {
     // Transparent black, always 32-bit RGBA whatever the window depth.
     SDL_Surface* CreateEmptySurface(const common::Point2D& size);
     void FreeSdlSurface(SDL_Surface* surface);
-    // The decoded file, upright and ready for splitting (alpha copied as is); the caller frees
-    // it. A JPEG larger than within is decoded at reduced scale, no smaller than fits them.
-    SDL_Surface* OpenImage(const std::string& fileName,
-                           const std::optional<common::Point2D>& within = std::nullopt);
 
     Engine* engine_;
 };

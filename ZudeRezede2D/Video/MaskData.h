@@ -24,4 +24,7 @@ class MaskData {
     uint32_t alphaMask_;
 };
 
+// The bytes red, green, blue, alpha in this order on little-endian machines, as OpenGL takes them.
+inline MaskData RgbaMaskData() { return MaskData(0x000000FF, 0x0000FF00, 0x00FF0000, 0xFF000000); }
+
 }  // namespace zr2d

@@ -8,7 +8,7 @@
 
 #include "ExifOrientation.h"
 #include "ReducedJpegDecoder.h"
-#include "SdlResources.h"
+#include "SdlSurfacePtr.h"
 #include "UprightTurn.h"
 
 namespace zr2d {

@@ -5,10 +5,10 @@
 #include <SDL_ttf.h>
 
 #include "Common/UniqueResource.h"
+#include "SdlSurfacePtr.h"
 
 namespace zr2d {
 
-using SdlSurfacePtr = common::UniqueResource<SDL_Surface*, &SDL_FreeSurface>;
 using FontHandle = common::UniqueResource<TTF_Font*, &TTF_CloseFont>;
 
 }  // namespace zr2d

@@ -2,10 +2,12 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 #include <set>
 
 #include "Common/FileSystem/EncryptedFile.h"
+#include "Common/RandomNumber.h"
 #include "GameFixture.h"
 #include "Support/HostCommand.h"
 
@@ -156,21 +158,68 @@ TEST_F(GameRulesTest, LeavingEarlyOrABrokenPictureHandsNothingOver) {
     EXPECT_EQ(Data().Points(), -1);
     EXPECT_FALSE(std::filesystem::exists("game.dat"));
 
-    // The next picture fails to load: the game ends at once, without points.
-    StartGame("Zwei");
+    // The next picture fails to load: the game ends at once, without points. A game whose first
+    // picture is the broken one never shows; the next start may choose the other first.
+    std::ofstream("bilder/Zwei/Zwei.png") << "kein Bild";
+    for (int start = 0; start < 50 && !Game(); ++start) StartGame("Zwei");
+    ASSERT_NE(Game(), nullptr);
+    ASSERT_EQ(Game()->CurrentPicture()->FileName(), "Eins.png");
     Frame();
-    const std::string shown = Game()->CurrentPicture()->FileName();
-    std::ofstream(std::string("bilder/Zwei/") + (shown == "Eins.png" ? "Zwei.png" : "Eins.png"))
-        << "kein Bild";
-    Type(shown.substr(0, shown.size() - 4));
+    Type("Eins");
     Enter();
     ASSERT_NE(CurrentMenu(), nullptr);
     EXPECT_EQ(Data().Points(), -1);
     EXPECT_FALSE(std::filesystem::exists("game.dat"));
-    // No temporary copy is left behind in the working folder.
+    // No temporary copy is left behind in the working folder, once the workers are done.
+    engine_->Dispose();
     for (const auto& entry : std::filesystem::directory_iterator(".")) {
         EXPECT_FALSE(entry.path().filename().string().starts_with("_tmpFilePexaro"))
             << entry.path();
+    }
+}
+
+TEST_F(GameRulesTest, PicturesAndRandomDrawsKeepTheirOrderWhileTheNextPictureDecodesAhead) {
+    const std::vector<std::string> names = {"Apfel.png", "Birne.png", "Kiwi.png", "Pflaume.png"};
+    MakeSet("Obst", names);
+    std::vector<std::array<int32_t, 3>> draws;
+    common::RandomNumber::Seed(99);
+    common::RandomNumber::SetObserver(
+        [&](int32_t min, int32_t max, int32_t drawn) { draws.push_back({min, max, drawn}); });
+    StartGame("Obst");
+    std::vector<std::string> shown;
+    for (size_t k = 1; k <= names.size(); ++k) {
+        ASSERT_NE(Game(), nullptr);
+        // Progress and picture change at Enter, not when the next picture is chosen.
+        EXPECT_EQ(TextOf("progress")->Text(), std::to_string(k) + "/4");
+        shown.push_back(Game()->CurrentPicture()->FileName());
+        if (k == 1) Frame();
+        Type("x");
+        Enter();
+        if (k < names.size()) FinishTransition();
+    }
+    common::RandomNumber::SetObserver(nullptr);
+
+    // The first choice; then per answer the next choice (none after the last picture) and the
+    // change's fade speeds, zoom and drift, each factor with its sign.
+    const std::vector<std::array<int32_t, 2>> change = {{30, 60}, {4, 9},   {10, 140}, {1, 2},
+                                                        {10, 140}, {4, 5},  {10, 250}, {1, 2},
+                                                        {10, 100}, {4, 5}};
+    std::vector<std::array<int32_t, 2>> expected = {{1, 4}};
+    for (size_t k = 0; k < names.size(); ++k) {
+        expected.push_back({1, 4});
+        expected.insert(expected.end(), change.begin(), change.end());
+    }
+    std::vector<std::array<int32_t, 2>> ranges;
+    for (const auto& draw : draws) ranges.push_back({draw[0], draw[1]});
+    ASSERT_EQ(ranges, expected);
+    // Each choice starts at its draw and takes the first picture not shown yet, in name order.
+    std::vector<bool> used(names.size());
+    for (size_t k = 0; k < names.size(); ++k) {
+        const size_t choice = k == 0 ? 0 : 1 + (k - 1) * (1 + change.size());
+        size_t at = static_cast<size_t>(draws[choice][2] - 1);
+        while (used[at]) at = (at + 1) % names.size();
+        used[at] = true;
+        EXPECT_EQ(shown[k], names[at]) << "picture " << k + 1;
     }
 }
 
