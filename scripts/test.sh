@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs every test twice: in a normal build and under
-# AddressSanitizer + UndefinedBehaviorSanitizer; then a short run of every fuzz target, and the
-# Windows build's tests under Wine.
+# AddressSanitizer + UndefinedBehaviorSanitizer; then the worker tests under ThreadSanitizer, a
+# short run of every fuzz target, and the Windows build's tests under Wine.
 # Exits non-zero if anything fails.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -34,6 +34,18 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:veri
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 build_and_test sanitize || status=1
+
+# The worker threads under ThreadSanitizer: only the tests of the background decoder, which need
+# no window, are built.
+threads() {
+  echo "=== tsan: configure and build the worker tests"
+  cmake --preset tsan >/dev/null || return 1
+  cmake --build build/tsan -j "$jobs" --target ZudeRezede2DPictureTests || return 1
+  echo "=== tsan: tests"
+  TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1" \
+    ctest --test-dir build/tsan --output-on-failure -L threads --timeout 600
+}
+threads || status=1
 
 # Its own build (clang-14) and sanitizer settings; about 20 s per target.
 bash scripts/fuzz.sh || status=1
