@@ -78,7 +78,8 @@ TEST_F(BackgroundDecoderTest, ResultsReachTheMainThreadFittedAndFailuresAsNothin
     EXPECT_FALSE(results[2]);
     EXPECT_EQ(onMainThread, std::vector<bool>(3, true));
     for (const auto& job : jobs) EXPECT_TRUE(job->IsOver());
-    EXPECT_TRUE(log_.Contains("Datei " + dir_.File("fehlt.bmp") + " ist nicht vorhanden"));
+    EXPECT_TRUE(log_.Contains("Datei " + dir_.File("fehlt.bmp") + " kann nicht gelesen werden"))
+        << log_.Text();
     EXPECT_FALSE(CopiesLeft());
 }
 
