@@ -92,6 +92,5 @@ std::shared_ptr<Surfaces> Factory::ConvertToSurfaces(SDL_Surface* surface, const
 
 void Factory::DeleteTexture(const Surface& part) { part.Handle()->Delete(); }
 
-void Factory::FreeSdlSurface(SDL_Surface* surface) { SDL_FreeSurface(surface); }
 
 }  // namespace zr2d

@@ -83,11 +83,14 @@ class Factory {
     // Does not free the source surface; whoever made it does.
     std::shared_ptr<zr2d::Surfaces> ConvertToSurfaces(SDL_Surface* surface, const std::string& id);
     std::vector<Surface> SplitSurface(SDL_Surface* surface, const std::string& id);
-    // Uploads the surface as one RGBA texture and frees the surface.
-    std::shared_ptr<GlTexture> CreateGlTexture(SDL_Surface* surface);
+    // Uploads width x height pixels from (x, y) of a surface in the parts' format as one texture.
+    std::shared_ptr<GlTexture> CreateGlTexture(const SDL_Surface& surface, int x, int y, int width,
+                                               int height);
+    // Whether a blit of the surface into a part would copy its bytes unchanged: RGBA bytes as
+    // the parts have them, alpha included, neither blended nor keyed.
+    bool IsRgba(const SDL_Surface& surface) const;
     // Transparent black, always 32-bit RGBA whatever the window depth.
     SDL_Surface* CreateEmptySurface(const common::Point2D& size);
-    void FreeSdlSurface(SDL_Surface* surface);
 
     Engine* engine_;
 };

@@ -21,6 +21,7 @@ constexpr int32_t kSmallestPart = 8;
 constexpr int32_t kLargestPart = 4096;
 // Parts are always uploaded as RGBA bytes, whatever the window's depth.
 constexpr int kPartBitsPerPixel = 32;
+constexpr int kPartBytesPerPixel = 4;
 
 SDL_Rect Area(int x, int y, int w, int h) {
     return {static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w),
@@ -55,18 +56,22 @@ std::vector<Surface> Factory::SplitSurface(SDL_Surface* surface, const std::stri
                 const int dy = PartSize(h - y);
                 common::MyLog::Info("deltaY = " + std::to_string(dy));
                 const int visibleH = y + dy < h ? dy : h - y;
-                SDL_Surface* part = CreateEmptySurface(
-                    common::Point2D(static_cast<float>(dx), static_cast<float>(dy)));
-                SDL_Rect from = Area(x, y, visibleW, visibleH);
-                SDL_Rect to = Area(0, 0, visibleW, visibleH);
-                if (SDL_BlitSurface(surface, &from, part, &to) != 0) {
-                    FreeSdlSurface(part);
-                    throw common::Exception("SDL_BlitSurface failed");
+                const common::Point2D partSize(static_cast<float>(dx), static_cast<float>(dy));
+                std::shared_ptr<GlTexture> texture;
+                if (visibleW == dx && visibleH == dy && IsRgba(*surface)) {
+                    // Nothing to pad: the part goes up straight from the picture's rows.
+                    texture = CreateGlTexture(*surface, x, y, dx, dy);
+                } else {
+                    const SdlSurfacePtr part(CreateEmptySurface(partSize));
+                    SDL_Rect from = Area(x, y, visibleW, visibleH);
+                    SDL_Rect to = Area(0, 0, visibleW, visibleH);
+                    if (SDL_BlitSurface(surface, &from, part.Get(), &to) != 0) {
+                        throw common::Exception("SDL_BlitSurface failed");
+                    }
+                    texture = CreateGlTexture(*part, 0, 0, dx, dy);
                 }
                 const common::Point2D position(static_cast<float>(x), static_cast<float>(y));
-                parts.emplace_back(CreateGlTexture(part),
-                                   common::Point2D(static_cast<float>(dx), static_cast<float>(dy)),
-                                   position);
+                parts.emplace_back(std::move(texture), partSize, position);
                 common::MyLog::Info("New Surface-Part - Position links: " + position.ToText() + id);
                 common::MyLog::Info(
                     "                   rechts       X: " + std::to_string(x + visibleW) +
@@ -86,13 +91,12 @@ std::vector<Surface> Factory::SplitSurface(SDL_Surface* surface, const std::stri
     return parts;
 }
 
-std::shared_ptr<GlTexture> Factory::CreateGlTexture(SDL_Surface* surface) {
-    const SdlSurfacePtr owned(surface);
+std::shared_ptr<GlTexture> Factory::CreateGlTexture(const SDL_Surface& surface, int x, int y,
+                                                    int width, int height) {
     GLuint name = 0;
     glGenTextures(1, &name);
     auto texture = std::make_shared<GlTexture>(name, engine_->Ledger());
     glBindTexture(GL_TEXTURE_2D, name);
-    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
@@ -100,10 +104,22 @@ std::shared_ptr<GlTexture> Factory::CreateGlTexture(SDL_Surface* surface) {
     // the picture's top row into its bottom edge whenever the picture is not drawn 1:1.
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glPixelStorei(GL_UNPACK_ROW_LENGTH, surface->pitch / surface->format->BytesPerPixel);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, surface->w, surface->h, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                 surface->pixels);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, surface.pitch / kPartBytesPerPixel);
+    const auto* origin = static_cast<const uint8_t*>(surface.pixels) +
+                         static_cast<std::ptrdiff_t>(y) * surface.pitch + x * kPartBytesPerPixel;
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, origin);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
     return texture;
+}
+
+bool Factory::IsRgba(const SDL_Surface& surface) const {
+    const zr2d::MaskData& masks = engine_->MaskData();
+    const SDL_PixelFormat& format = *surface.format;
+    // A blit would blend or key such a surface instead of copying it.
+    if (surface.flags & (SDL_SRCALPHA | SDL_SRCCOLORKEY)) return false;
+    return format.BytesPerPixel == kPartBytesPerPixel && format.Rmask == masks.RedMask() &&
+           format.Gmask == masks.GreenMask() && format.Bmask == masks.BlueMask() &&
+           format.Amask == masks.AlphaMask() && surface.pitch % kPartBytesPerPixel == 0;
 }
 
 SDL_Surface* Factory::CreateEmptySurface(const common::Point2D& size) {

@@ -29,6 +29,15 @@ SDL_Surface* NewRgbaSurface(int width, int height) {
                                 masks.BlueMask(), masks.AlphaMask());
 }
 
+// Colour and alpha in the bytes the zoom and the parts take, neither blended nor keyed.
+bool IsRgba(const SDL_Surface& surface) {
+    const MaskData masks = RgbaMaskData();
+    const SDL_PixelFormat& format = *surface.format;
+    return (surface.flags & (SDL_SRCALPHA | SDL_SRCCOLORKEY)) == 0 && format.BytesPerPixel == 4 &&
+           format.Rmask == masks.RedMask() && format.Gmask == masks.GreenMask() &&
+           format.Bmask == masks.BlueMask() && format.Amask == masks.AlphaMask();
+}
+
 }  // namespace
 
 Picture PictureLoader::Load(const std::string& fileName,
@@ -71,13 +80,15 @@ Picture PictureLoader::LoadFitted(const std::string& fileName, const common::Poi
     const std::string what = "Bild " + fileName;
     SdlSurfacePtr rgba(factor >= 2 ? ShrinkToRgba(*picture.Pixels(), factor, RgbaMaskData())
                                    : nullptr);
-    if (!rgba) {
+    // The reduced JPEG decode already gives RGBA: no copy before the zoom.
+    if (!rgba && (factor >= 2 || !IsRgba(*picture.Pixels()))) {
         rgba = Checked(NewRgbaSurface(picture.Width(), picture.Height()), what);
         SDL_BlitSurface(picture.Pixels(), nullptr, rgba.Get(), nullptr);
         if (factor >= 2) rgba = Checked(shrinkSurface(rgba.Get(), factor, factor), what);
     }
-    SdlSurfacePtr zoomed = Checked(zoomSurface(rgba.Get(), fitted.X() / static_cast<float>(rgba->w),
-                                               fitted.Y() / static_cast<float>(rgba->h),
+    SDL_Surface* source = rgba ? rgba.Get() : picture.Pixels();
+    SdlSurfacePtr zoomed = Checked(zoomSurface(source, fitted.X() / static_cast<float>(source->w),
+                                               fitted.Y() / static_cast<float>(source->h),
                                                SMOOTHING_ON),
                                    what);
     SDL_SetAlpha(zoomed.Get(), 0, 255);
