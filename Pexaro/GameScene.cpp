@@ -65,7 +65,7 @@ zr2d::PictureRequest GameScene::PictureRequestFor(const std::string& path,
                                                  const std::optional<common::Point2D>& bounds) {
     // Camera photos are larger than the screen: shown whole, scaled down, not cropped.
     return {path, bounds.value_or(GameEngine().VideoEngine().VideoSettings().Resolution()),
-            "_tmpFilePexaro"};
+            "_tmpFilePexaro", std::nullopt};
 }
 
 std::shared_ptr<zr2d::Texture> GameScene::LoadPictureTexture(

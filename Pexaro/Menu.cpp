@@ -212,10 +212,14 @@ void Menu::AddThumbnail(zr2d::Node& button, SetButtonSide side,
     const auto chosen = pictures[static_cast<size_t>(
         common::RandomNumber::Get(1, static_cast<int32_t>(pictures.size())) - 1)];
     // Decoded for twice the box, so that the thumbnail stays sharp without screen-sized
-    // textures; in the background, so that the page is there at once and fades its thumbnails in.
+    // textures, unless the camera's preview covers the box itself; in the background, so that
+    // the page is there at once and fades its thumbnails in.
     const std::string path = common::Utf8Path::Text(folder) + "//" + chosen;
+    zr2d::PictureRequest request =
+        PictureRequestFor(path, Point2D(2 * kThumbnailBox, 2 * kThumbnailBox));
+    request.previewBox = Point2D(kThumbnailBox, kThumbnailBox);
     thumbnailJobs_.push_back(DecodeInBackground(
-        PictureRequestFor(path, Point2D(2 * kThumbnailBox, 2 * kThumbnailBox)),
+        std::move(request),
         [this, button = button.shared_from_this(), side, path](std::optional<zr2d::Picture> picture) {
             if (picture) ShowThumbnail(*button, side, UploadPicture(*picture, path));
         }));

@@ -109,7 +109,8 @@ std::optional<Picture> BackgroundDecoder::Decode(const PictureRequest& request) 
         if (!request.copyPrefix.empty()) {
             temporary = common::TemporaryCopy::Create(request.path, request.copyPrefix);
         }
-        Picture picture = PictureLoader::LoadFitted(temporary.value_or(request.path), request.bounds);
+        Picture picture = PictureLoader::LoadFitted(temporary.value_or(request.path),
+                                                    request.bounds, request.previewBox);
         if (temporary) std::filesystem::remove(common::Utf8Path::From(*temporary));
         return picture;
     } catch (const std::exception& error) {

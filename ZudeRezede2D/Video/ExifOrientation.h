@@ -3,6 +3,9 @@
 
 #include <string>
 
+// libexif's type, declared as libexif declares it.
+typedef struct _ExifData ExifData;
+
 namespace zr2d {
 
 // How a camera says its picture is to be turned for viewing (the EXIF orientation of a JPEG):
@@ -12,6 +15,8 @@ class ExifOrientation {
   public:
     // 1 for files without the tag, with damaged data or with a value outside 1 to 8.
     static ExifOrientation Read(const std::string& path);
+    // The same from EXIF data already read (not const: libexif's getters take it so).
+    static ExifOrientation Of(ExifData& data);
 
     explicit ExifOrientation(int value) : value_(value >= 1 && value <= 8 ? value : 1) {}
     int Value() const { return value_; }

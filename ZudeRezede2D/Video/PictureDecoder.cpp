@@ -6,16 +6,32 @@
 
 #include <limits>
 
+#include "Common/MyLog.h"
 #include "ExifOrientation.h"
+#include "ExifPreview.h"
 #include "ReducedJpegDecoder.h"
 #include "SdlSurfacePtr.h"
 #include "UprightTurn.h"
 
 namespace zr2d {
+namespace {
+
+SDL_Surface* Upright(SDL_Surface* picture, const ExifOrientation& orientation) {
+    if (!picture || orientation.IsUpright()) return picture;
+    const SdlSurfacePtr unturned(picture);
+    return TurnUpright(*unturned, orientation);
+}
+
+}  // namespace
 
 SDL_Surface* PictureDecoder::Load(const std::string& path,
-                                  const std::optional<common::Point2D>& within) {
+                                  const std::optional<common::Point2D>& within,
+                                  const std::optional<common::Point2D>& previewBox) {
     const ExifOrientation orientation = ExifOrientation::Read(path);
+    if (SDL_Surface* preview = previewBox ? ExifPreview::Decode(path, *previewBox) : nullptr) {
+        common::MyLog::Info("Bild " + path + ": Vorschaubild der Kamera verwendet");
+        return Upright(preview, orientation);
+    }
     // Without bounds the picture keeps its natural size.
     constexpr float kUnbounded = std::numeric_limits<float>::max();
     common::Point2D target = within.value_or(common::Point2D(kUnbounded, kUnbounded));
@@ -31,9 +47,7 @@ SDL_Surface* PictureDecoder::Load(const std::string& path,
         case ReducedJpegDecoder::Result::Decoded:
             break;
     }
-    if (!picture || orientation.IsUpright()) return picture;
-    const SdlSurfacePtr unturned(picture);
-    return TurnUpright(*unturned, orientation);
+    return Upright(picture, orientation);
 }
 
 }  // namespace zr2d

@@ -16,7 +16,10 @@ class PictureDecoder {
   public:
     // Like IMG_Load: a new surface, or null with SDL's error text set. Within the bounds
     // (before turning), a larger JPEG is decoded no larger than needed to cover them once fitted.
-    static SDL_Surface* Load(const std::string& path, const std::optional<common::Point2D>& within);
+    // With a preview box, the camera's preview stands in for a photo where it covers the photo
+    // fitted into the box (see ExifPreview).
+    static SDL_Surface* Load(const std::string& path, const std::optional<common::Point2D>& within,
+                             const std::optional<common::Point2D>& previewBox = std::nullopt);
 };
 
 }  // namespace zr2d

@@ -41,7 +41,8 @@ bool IsRgba(const SDL_Surface& surface) {
 }  // namespace
 
 Picture PictureLoader::Load(const std::string& fileName,
-                            const std::optional<common::Point2D>& within) {
+                            const std::optional<common::Point2D>& within,
+                            const std::optional<common::Point2D>& previewBox) {
     std::error_code error;
     if (!std::filesystem::exists(common::Utf8Path::From(fileName), error)) {
         if (error) common::Helper::Fail("Cannot read " + fileName + ": " + error.message());
@@ -54,7 +55,7 @@ Picture PictureLoader::Load(const std::string& fileName,
         common::Helper::Fail("Error loading image " + fileName +
                              " - Dateiname enthält Sonderzeichen.");
     }
-    SdlSurfacePtr surface(PictureDecoder::Load(name, within));
+    SdlSurfacePtr surface(PictureDecoder::Load(name, within, previewBox));
     if (!surface) {
         common::Helper::Fail("Error loading image " + fileName + "/nSDL Error: " + SDL_GetError());
     }
@@ -64,8 +65,9 @@ Picture PictureLoader::Load(const std::string& fileName,
     return Picture(std::move(surface));
 }
 
-Picture PictureLoader::LoadFitted(const std::string& fileName, const common::Point2D& bounds) {
-    Picture picture = Load(fileName, bounds);
+Picture PictureLoader::LoadFitted(const std::string& fileName, const common::Point2D& bounds,
+                                  const std::optional<common::Point2D>& previewBox) {
+    Picture picture = Load(fileName, bounds, previewBox);
     const common::Point2D size = picture.Size();
     if (size.X() <= bounds.X() && size.Y() <= bounds.Y()) return picture;
     // A sliver (10 x 8000) would fit into less than a pixel across: it keeps one.

@@ -17,11 +17,14 @@ class PictureLoader {
 
     // The file at its own size, alpha copied as is (an image without alpha channel opaque). A
     // JPEG larger than within is decoded at reduced scale, no smaller than fits them.
+    // With a preview box, a JPEG's camera preview may stand in (see PictureDecoder).
     static Picture Load(const std::string& fileName,
-                        const std::optional<common::Point2D>& within = std::nullopt);
+                        const std::optional<common::Point2D>& within = std::nullopt,
+                        const std::optional<common::Point2D>& previewBox = std::nullopt);
     // Loaded, then scaled down to fit bounds when larger (aspect kept, smoothed); a picture that
     // fits stays as it is.
-    static Picture LoadFitted(const std::string& fileName, const common::Point2D& bounds);
+    static Picture LoadFitted(const std::string& fileName, const common::Point2D& bounds,
+                              const std::optional<common::Point2D>& previewBox = std::nullopt);
 };
 
 }  // namespace zr2d

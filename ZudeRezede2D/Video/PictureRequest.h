@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "Common/Point2D.h"
@@ -16,6 +17,8 @@ struct PictureRequest {
     // the copy is removed whatever happens. Without a free place for it, the file is read where it
     // is.
     std::string copyPrefix;
+    // When set, a camera preview that covers the photo fitted into this box stands in for it.
+    std::optional<common::Point2D> previewBox;
 };
 
 }  // namespace zr2d

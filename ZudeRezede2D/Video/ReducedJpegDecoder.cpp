@@ -6,9 +6,11 @@
 // jpeglib.h needs FILE and size_t declared first.
 #include <jpeglib.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -29,18 +31,30 @@ struct ErrorJump {
     std::longjmp(reinterpret_cast<ErrorJump*>(info->err)->jump, 1);
 }
 
-// Damaged data is decoded as well as it goes, like IMG_Load does, without a line per fault.
-void IgnoreMessage(j_common_ptr, int) {}
+// Damaged data is decoded as well as it goes, like IMG_Load does, without a line per fault. The
+// warnings are counted for readers that would rather have no picture than a damaged one.
+void IgnoreMessage(j_common_ptr info, int level) {
+    if (level < 0) ++info->err->num_warnings;
+}
 
 // Everything that must be released after a jump out of libjpeg, kept out of the frame that
-// calls setjmp. Destroying a decompressor that was never created is harmless.
+// calls setjmp. Destroying a decompressor that was never created is harmless. Reads the file,
+// or the buffer when there is no file.
 struct Reading {
     jpeg_decompress_struct info{};
     ErrorJump errors{};
     std::FILE* file = nullptr;
+    std::span<const unsigned char> buffer;
     SDL_Surface* surface = nullptr;
     std::vector<JSAMPLE> inkRow;
 
+    Reading() {
+        info.err = jpeg_std_error(&errors.manager);
+        errors.manager.error_exit = JumpOnError;
+        errors.manager.emit_message = IgnoreMessage;
+    }
+    Reading(const Reading&) = delete;
+    Reading& operator=(const Reading&) = delete;
     ~Reading() {
         jpeg_destroy_decompress(&info);
         if (file) std::fclose(file);
@@ -73,18 +87,37 @@ SDL_Surface* NewRgbaSurface(JDIMENSION width, JDIMENSION height) {
 #endif
 }
 
-// No C++ object with a destructor may live in this frame: libjpeg's errors jump out of it.
+// Only from a frame that has set the jump for libjpeg's errors.
+void ReadHeader(Reading& reading) {
+    jpeg_create_decompress(&reading.info);
+    if (reading.file) {
+        jpeg_stdio_src(&reading.info, reading.file);
+    } else {
+        // A longer buffer than libjpeg can take is read as a truncated one.
+        jpeg_mem_src(&reading.info, reading.buffer.data(),
+                     static_cast<unsigned long>(std::min<std::size_t>(
+                         reading.buffer.size(), std::numeric_limits<unsigned long>::max())));
+    }
+    jpeg_read_header(&reading.info, TRUE);
+}
+
+// No C++ object with a destructor may live in these frames: libjpeg's errors jump out of them.
+bool ReadHeaderOnly(Reading& reading) {
+    if (setjmp(reading.errors.jump)) return false;
+    ReadHeader(reading);
+    return true;
+}
+
 ReducedJpegDecoder::Result Read(Reading& reading, const common::Point2D& target) {
     jpeg_decompress_struct& info = reading.info;
     if (setjmp(reading.errors.jump)) return ReducedJpegDecoder::Result::Failed;
-    jpeg_create_decompress(&info);
-    jpeg_stdio_src(&info, reading.file);
-    jpeg_read_header(&info, TRUE);
+    ReadHeader(reading);
     const bool ink = IsInk(info.jpeg_color_space);
     const int eighths = ReducedJpegDecoder::Eighths(static_cast<int>(info.image_width),
                                                     static_cast<int>(info.image_height), target);
-    // IMG_Load takes ink for light, so such files are always decoded here.
-    if (eighths == 8 && !ink) return ReducedJpegDecoder::Result::NotReduced;
+    // A file no reduction helps is left to IMG_Load, but not in ink, which IMG_Load takes for
+    // light. A buffer has no other reader.
+    if (eighths == 8 && !ink && reading.file) return ReducedJpegDecoder::Result::NotReduced;
     info.scale_num = static_cast<unsigned>(eighths);
     info.scale_denom = 8;
     info.out_color_space = ink ? JCS_CMYK : JCS_EXT_RGBA;
@@ -101,6 +134,12 @@ ReducedJpegDecoder::Result Read(Reading& reading, const common::Point2D& target)
     }
     jpeg_finish_decompress(&info);
     return ReducedJpegDecoder::Result::Decoded;
+}
+
+std::optional<common::Point2D> SizeInHeader(Reading& reading) {
+    if (!ReadHeaderOnly(reading)) return std::nullopt;
+    return common::Point2D(static_cast<float>(reading.info.image_width),
+                           static_cast<float>(reading.info.image_height));
 }
 
 bool StartsLikeJpeg(std::FILE* file) {
@@ -130,14 +169,35 @@ ReducedJpegDecoder::Result ReducedJpegDecoder::Decode(const std::string& path,
                                                       const common::Point2D& target,
                                                       SDL_Surface** surface) {
     Reading reading;
-    reading.info.err = jpeg_std_error(&reading.errors.manager);
-    reading.errors.manager.error_exit = JumpOnError;
-    reading.errors.manager.emit_message = IgnoreMessage;
     reading.file = common::Platform::OpenFile(path, "rb");
     if (!reading.file || !StartsLikeJpeg(reading.file)) return Result::NotReduced;
     const Result result = Read(reading, target);
     if (result == Result::Decoded) *surface = std::exchange(reading.surface, nullptr);
     return result;
+}
+
+SDL_Surface* ReducedJpegDecoder::DecodeWhole(std::span<const unsigned char> jpeg) {
+    Reading reading;
+    reading.buffer = jpeg;
+    constexpr float kUnbounded = std::numeric_limits<float>::max();
+    if (Read(reading, common::Point2D(kUnbounded, kUnbounded)) != Result::Decoded ||
+        reading.errors.manager.num_warnings > 0) {
+        return nullptr;
+    }
+    return std::exchange(reading.surface, nullptr);
+}
+
+std::optional<common::Point2D> ReducedJpegDecoder::HeaderSize(const std::string& path) {
+    Reading reading;
+    reading.file = common::Platform::OpenFile(path, "rb");
+    if (!reading.file) return std::nullopt;
+    return SizeInHeader(reading);
+}
+
+std::optional<common::Point2D> ReducedJpegDecoder::HeaderSize(std::span<const unsigned char> jpeg) {
+    Reading reading;
+    reading.buffer = jpeg;
+    return SizeInHeader(reading);
 }
 
 }  // namespace zr2d

@@ -295,8 +295,8 @@ namespace pexaro::test {
 
 TEST_F(GameRulesTest, TemporaryCopiesNeverWriteThroughWhatIsThere) {
     MakeSet("Eins", {"Öl Lampe.PNG"});
-    control_->ShowMenu();
-    auto& scene = *CurrentMenu();
+    // A bare screen: the menu's thumbnails would be copied meanwhile in the background.
+    GameScene scene("Eins", *engine_, Data(), *control_);
     // A leftover copy and a planted file (a link where links need no privilege) take the first
     // two names.
     std::ofstream("_tmpFilePexaro.PNG") << "alt";

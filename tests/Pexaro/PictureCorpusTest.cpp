@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <GL/gl.h>
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "Common/UniqueResource.h"
 #include "GameFixture.h"
 #include "Support/HostCommand.h"
+#include "ZudeRezede2D/Video/PictureDecoder.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -112,6 +117,60 @@ TEST_F(PictureCorpusTest, EveryKindOfFileShowsAsOtherViewersShowIt) {
     std::ofstream(Path("kaputt.jpg"), std::ios::binary) << "\xFF\xD8\xFF\xE0 kein Bild";
     EXPECT_EQ(scene.LoadPictureTexture(Path("kaputt.jpg").string()), nullptr);
     EXPECT_TRUE(log_.Contains("Error loading image _tmpFilePexaro.jpg/nSDL Error: "));
+}
+
+// The previews are the photos negated: what a wrong choice shows is far from either reference.
+TEST_F(PictureCorpusTest, CameraPreviewsStandInOnlyWhereTheyLookLikeThePhoto) {
+    struct Case {
+        std::string file;
+        std::optional<common::Point2D> previewBox;
+        bool preview;
+    };
+    // The 1600 x 1000 photo fits the wide box at 400 x 250, larger than its 320 x 200 preview,
+    // and the tall one at 250 x 156. The boxes hold for the upright picture: turned for the photo
+    // stored sideways. The cropped photo's stale preview would cover the small box.
+    const common::Point2D small(120, 120);
+    const common::Point2D thumbnail(240, 240);
+    const common::Point2D wide(400, 250);
+    const common::Point2D tall(250, 400);
+    const std::vector<Case> cases = {
+        {"jpeg-preview.jpg", thumbnail, true},
+        {"jpeg-preview.jpg", wide, false},
+        {"jpeg-preview.jpg", std::nullopt, false},
+        {"jpeg-preview-orientation-6.jpg", tall, true},
+        {"jpeg-preview-orientation-6.jpg", wide, false},
+        {"jpeg-preview-stale.jpg", small, false},
+        {"jpeg-preview-truncated.jpg", thumbnail, false},
+        {"jpeg-orientation-1.jpg", thumbnail, false},
+    };
+    for (const Case& c : cases) {
+        const std::string path = (kCorpus / c.file).string();
+        SCOPED_TRACE(c.file + (c.previewBox ? " in " + c.previewBox->ToText() : " without box"));
+        const size_t logged = log_.Text().size();
+        const common::UniqueResource<SDL_Surface*, &SDL_FreeSurface> picture(
+            zr2d::PictureDecoder::Load(path, c.previewBox.value_or(thumbnail), c.previewBox));
+        ASSERT_TRUE(picture);
+        ASSERT_EQ(picture->format->BytesPerPixel, 4);
+        std::vector<uint8_t> shown;
+        for (int y = 0; y < picture->h; ++y) {
+            for (int x = 0; x < picture->w; ++x) {
+                Uint32 pixel = 0;
+                std::memcpy(&pixel,
+                            static_cast<const uint8_t*>(picture->pixels) +
+                                static_cast<size_t>(y) * picture->pitch + x * 4,
+                            4);
+                uint8_t rgb[3];
+                SDL_GetRGB(pixel, picture->format, &rgb[0], &rgb[1], &rgb[2]);
+                for (const uint8_t value : rgb) {
+                    shown.push_back(c.preview ? static_cast<uint8_t>(255 - value) : value);
+                }
+            }
+        }
+        EXPECT_LE(MeanDifference(shown, Reference(kCorpus / c.file, picture->w, picture->h)),
+                  kMeanDifferenceLimit);
+        const std::string line = "Bild " + path + ": Vorschaubild der Kamera verwendet";
+        EXPECT_EQ(log_.Text().find(line, logged) != std::string::npos, c.preview);
+    }
 }
 
 // Peak resident memory while the game loads a 50-megapixel photo: far less than the decoded

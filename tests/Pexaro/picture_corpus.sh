@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the kinds of picture files players bring, from phones, cameras and editors, with
-# ImageMagick: JPEG encodings and the eight orientations, PNG and BMP variants, a truncated JPEG
-# and a 50-megapixel photo. Usage: picture_corpus.sh <folder>
+# ImageMagick: JPEG encodings and the eight orientations, camera previews, PNG and BMP variants, a
+# truncated JPEG and a 50-megapixel photo. Usage: picture_corpus.sh <folder>
 set -euo pipefail
 
 out=$1
@@ -40,6 +40,21 @@ done
 # A value no camera writes: shown as stored.
 orient photo.ppm 9 jpeg-orientation-nonsense.jpg
 
+# Camera previews in the EXIF block, negated so that a test can tell which of the two it got: one
+# that matches its photo, one in a photo stored sideways, one that an editor kept when it cropped
+# the photo, and one cut short.
+convert photo.ppm -resize 320x200! -negate -quality 90 preview.jpg
+convert photo.ppm -rotate -90 -resize 200x320! -negate -quality 90 preview-sideways.jpg
+head -c "$(($(stat -c %s preview.jpg) * 2 / 3))" preview.jpg >preview-truncated.jpg
+convert photo.ppm -crop 1000x1000+300+0 +repage -quality 90 cropped.jpg
+with_preview() {  # photo preview output
+  exif --create-exif --insert-thumbnail="$2" --output="$3" "$1" >/dev/null
+}
+with_preview jpeg-baseline-420.jpg preview.jpg jpeg-preview.jpg
+with_preview jpeg-orientation-6.jpg preview-sideways.jpg jpeg-preview-orientation-6.jpg
+with_preview cropped.jpg preview.jpg jpeg-preview-stale.jpg
+with_preview jpeg-baseline-420.jpg preview-truncated.jpg jpeg-preview-truncated.jpg
+
 head -c "$(($(stat -c %s jpeg-baseline-420.jpg) * 2 / 3))" jpeg-baseline-420.jpg >jpeg-truncated.jpg
 
 convert photo.ppm -resize 8200x6100! -quality 85 jpeg-50-megapixel.jpg
@@ -55,4 +70,5 @@ convert photo.ppm -resize 900x600 -type TrueColor BMP3:bmp-24-bit.bmp
 convert clear.png -type TrueColorAlpha BMP:bmp-32-bit.bmp
 convert photo.ppm -resize 900x600 -colors 200 -type Palette BMP3:bmp-8-bit-palette.bmp
 
-rm -f photo.ppm small.ppm clear.png untagged.jpg
+rm -f photo.ppm small.ppm clear.png untagged.jpg preview.jpg preview-sideways.jpg \
+  preview-truncated.jpg cropped.jpg

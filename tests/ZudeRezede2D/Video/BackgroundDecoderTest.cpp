@@ -37,7 +37,7 @@ class BackgroundDecoderTest : public ::testing::Test {
         return path;
     }
     static PictureRequest Request(const std::string& path) {
-        return {path, common::Point2D(100, 100), "_tmpKopie"};
+        return {path, common::Point2D(100, 100), "_tmpKopie", std::nullopt};
     }
     bool CopiesLeft() const {
         for (const auto& entry : std::filesystem::directory_iterator(dir_.Path())) {
