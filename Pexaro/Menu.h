@@ -41,6 +41,8 @@ class Menu : public GameScene {
     // The key for game.dat: six digits of a number and eleven bytes of a text, interleaved.
     static std::string KeyText();
     const std::vector<common::Highscores>& Tables() const { return highscores_.Tables(); }
+    // Thumbnails of this page on screen so far (they arrive from the background decoder).
+    size_t ThumbnailsShown() const { return thumbnails_.size(); }
     common::Highscores* FindTable(const std::string& gameName);
 
     // The keyboard's way through the menu (arrows, Page Up/Down, Enter); the mouse's is unchanged.

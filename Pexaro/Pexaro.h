@@ -37,6 +37,8 @@ class Pexaro : public GameScene {
     const std::shared_ptr<zr2d::PictureNode>& TransitionNode() const { return transitionNode_; }
     const std::shared_ptr<zr2d::TextEdit>& Input() const { return input_; }
     const std::shared_ptr<PictureFile>& CurrentPicture() const { return currentPicture_; }
+    // The next picture's pixels have been taken up: Enter only uploads them.
+    bool NextPictureReady() const { return nextPixels_.has_value(); }
 
   private:
     void Build();
