@@ -62,7 +62,7 @@ std::vector<std::shared_ptr<PictureFile>> GameScene::ReadPictureFolder(
 }
 
 zr2d::PictureRequest GameScene::PictureRequestFor(const std::string& path,
-                                                 const std::optional<common::Point2D>& bounds) {
+                                                  const std::optional<common::Point2D>& bounds) {
     // Camera photos are larger than the screen: shown whole, scaled down, not cropped.
     return {path, bounds.value_or(GameEngine().VideoEngine().VideoSettings().Resolution()),
             "_tmpFilePexaro", std::nullopt};

@@ -218,9 +218,9 @@ void Menu::AddThumbnail(zr2d::Node& button, SetButtonSide side,
     zr2d::PictureRequest request =
         PictureRequestFor(path, Point2D(2 * kThumbnailBox, 2 * kThumbnailBox));
     request.previewBox = Point2D(kThumbnailBox, kThumbnailBox);
-    thumbnailJobs_.push_back(DecodeInBackground(
-        std::move(request),
-        [this, button = button.shared_from_this(), side, path](std::optional<zr2d::Picture> picture) {
+    thumbnailJobs_.push_back(
+        DecodeInBackground(std::move(request), [this, button = button.shared_from_this(), side,
+                                                path](std::optional<zr2d::Picture> picture) {
             if (picture) ShowThumbnail(*button, side, UploadPicture(*picture, path));
         }));
 }

@@ -142,8 +142,7 @@ std::shared_ptr<PictureFile> Pexaro::ChoosePicture() {
 
 void Pexaro::MakeCurrent(const std::shared_ptr<PictureFile>& picture) {
     ++pictureNumber_;
-    progressText_->SetText(std::to_string(pictureNumber_) + "/" +
-                           std::to_string(pictures_.size()));
+    progressText_->SetText(std::to_string(pictureNumber_) + "/" + std::to_string(pictures_.size()));
     currentPicture_ = picture;
 }
 
@@ -154,10 +153,9 @@ std::string Pexaro::PathOf(const PictureFile& picture) const {
 void Pexaro::PrepareNextPicture() {
     nextPicture_ = ChoosePicture();
     if (!nextPicture_) return;
-    nextJob_ = DecodeInBackground(PictureRequestFor(PathOf(*nextPicture_)),
-                                  [this](std::optional<zr2d::Picture> picture) {
-                                      nextPixels_ = std::move(picture);
-                                  });
+    nextJob_ = DecodeInBackground(
+        PictureRequestFor(PathOf(*nextPicture_)),
+        [this](std::optional<zr2d::Picture> picture) { nextPixels_ = std::move(picture); });
 }
 
 std::shared_ptr<zr2d::Texture> Pexaro::TakeNextPicture() {

@@ -92,5 +92,4 @@ std::shared_ptr<Surfaces> Factory::ConvertToSurfaces(SDL_Surface* surface, const
 
 void Factory::DeleteTexture(const Surface& part) { part.Handle()->Delete(); }
 
-
 }  // namespace zr2d

@@ -89,10 +89,10 @@ Picture PictureLoader::LoadFitted(const std::string& fileName, const common::Poi
         if (factor >= 2) rgba = Checked(shrinkSurface(rgba.Get(), factor, factor), what);
     }
     SDL_Surface* source = rgba ? rgba.Get() : picture.Pixels();
-    SdlSurfacePtr zoomed = Checked(zoomSurface(source, fitted.X() / static_cast<float>(source->w),
-                                               fitted.Y() / static_cast<float>(source->h),
-                                               SMOOTHING_ON),
-                                   what);
+    SdlSurfacePtr zoomed =
+        Checked(zoomSurface(source, fitted.X() / static_cast<float>(source->w),
+                            fitted.Y() / static_cast<float>(source->h), SMOOTHING_ON),
+                what);
     SDL_SetAlpha(zoomed.Get(), 0, 255);
     common::MyLog::Info(what + " verkleinert auf " + fitted.ToText());
     return Picture(std::move(zoomed));

@@ -183,8 +183,9 @@ TEST_F(GameRulesTest, PicturesAndRandomDrawsKeepTheirOrderWhileTheNextPictureDec
     MakeSet("Obst", names);
     std::vector<std::array<int32_t, 3>> draws;
     common::RandomNumber::Seed(99);
-    common::RandomNumber::SetObserver(
-        [&](int32_t min, int32_t max, int32_t drawn) { draws.push_back({min, max, drawn}); });
+    common::RandomNumber::SetObserver([&](int32_t min, int32_t max, int32_t drawn) {
+        draws.push_back({min, max, drawn});
+    });
     StartGame("Obst");
     std::vector<std::string> shown;
     for (size_t k = 1; k <= names.size(); ++k) {
@@ -201,8 +202,8 @@ TEST_F(GameRulesTest, PicturesAndRandomDrawsKeepTheirOrderWhileTheNextPictureDec
 
     // The first choice; then per answer the next choice (none after the last picture) and the
     // change's fade speeds, zoom and drift, each factor with its sign.
-    const std::vector<std::array<int32_t, 2>> change = {{30, 60}, {4, 9},   {10, 140}, {1, 2},
-                                                        {10, 140}, {4, 5},  {10, 250}, {1, 2},
+    const std::vector<std::array<int32_t, 2>> change = {{30, 60},  {4, 9}, {10, 140}, {1, 2},
+                                                        {10, 140}, {4, 5}, {10, 250}, {1, 2},
                                                         {10, 100}, {4, 5}};
     std::vector<std::array<int32_t, 2>> expected = {{1, 4}};
     for (size_t k = 0; k < names.size(); ++k) {

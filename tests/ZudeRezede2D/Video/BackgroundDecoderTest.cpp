@@ -26,7 +26,8 @@ class BackgroundDecoderTest : public ::testing::Test {
 
     // A bitmap whose decoding and shrinking takes a worker some milliseconds.
     std::string MakePicture(const std::string& name, int width, int height) {
-        SDL_Surface* surface = SDL_CreateRGBSurface(0, width, height, 24, 0xFF, 0xFF00, 0xFF0000, 0);
+        SDL_Surface* surface =
+            SDL_CreateRGBSurface(0, width, height, 24, 0xFF, 0xFF00, 0xFF0000, 0);
         for (int y = 0; y < height; ++y) {
             auto* row = static_cast<uint8_t*>(surface->pixels) + y * surface->pitch;
             for (int x = 0; x < width * 3; ++x) row[x] = static_cast<uint8_t>(x ^ y);
@@ -62,10 +63,11 @@ TEST_F(BackgroundDecoderTest, ResultsReachTheMainThreadFittedAndFailuresAsNothin
         BackgroundDecoder decoder(2);
         const std::vector<std::string> paths = {big, small, dir_.File("fehlt.bmp")};
         for (size_t n = 0; n < paths.size(); ++n) {
-            jobs.push_back(decoder.Submit(Request(paths[n]), [&, n](std::optional<Picture> picture) {
-                onMainThread[n] = std::this_thread::get_id() == mainThread;
-                results[n] = std::move(picture);
-            }));
+            jobs.push_back(
+                decoder.Submit(Request(paths[n]), [&, n](std::optional<Picture> picture) {
+                    onMainThread[n] = std::this_thread::get_id() == mainThread;
+                    results[n] = std::move(picture);
+                }));
         }
         // Nothing reaches the continuations but through the main thread's hands.
         for (const auto& job : jobs) decoder.Wait(job);
@@ -107,7 +109,8 @@ TEST_F(BackgroundDecoderTest, CancelledAndShutDownJobsNeverDeliverAndLeaveNoCopy
         decoder.Shutdown();
         decoder.Deliver();
         // Late requests come back cancelled.
-        const auto late = decoder.Submit(Request(picture), [&](std::optional<Picture>) { ++delivered; });
+        const auto late =
+            decoder.Submit(Request(picture), [&](std::optional<Picture>) { ++delivered; });
         EXPECT_TRUE(late->IsCancelled());
     }
     EXPECT_EQ(delivered, 0);
@@ -119,7 +122,8 @@ TEST_F(BackgroundDecoderTest, WaitingForAQueuedJobDecodesItAtOnce) {
     const std::string wanted = MakePicture("gesucht.bmp", 200, 100);
     BackgroundDecoder decoder(1);
     std::vector<std::string> order;
-    const auto busy = decoder.Submit(Request(slow), [&](std::optional<Picture>) { order.push_back("langsam"); });
+    const auto busy =
+        decoder.Submit(Request(slow), [&](std::optional<Picture>) { order.push_back("langsam"); });
     const auto job = decoder.Submit(Request(wanted), [&](std::optional<Picture> picture) {
         order.push_back(picture ? "gesucht" : "fehlgeschlagen");
     });
