@@ -5,6 +5,7 @@
 #include <array>
 #include <fstream>
 #include <set>
+#include <thread>
 
 #include "Common/FileSystem/EncryptedFile.h"
 #include "Common/RandomNumber.h"
@@ -239,8 +240,13 @@ TEST_F(GameRulesTest, AFinishedGameGivesItsTexturesBack) {
         Frame();
         Answer("Rot");
         Answer("Blau");
-        Frames(2);  // the menu's first frames
         ASSERT_NE(CurrentMenu(), nullptr);
+        // The set's thumbnail arrives from the background decoder within some frames.
+        for (int frame = 0; frame < 500 && CurrentMenu()->ThumbnailsShown() < 1; ++frame) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            Frame();
+        }
+        ASSERT_EQ(CurrentMenu()->ThumbnailsShown(), 1u);
     };
     play();
     const int32_t afterFirst = engine_->VideoEngine().LiveTextureCount();
