@@ -82,7 +82,7 @@ def engine_share(bench, pattern):
         env = {**os.environ, "GALLIUM_NOOP": "1"}
         env.pop("PEXARO_BENCH_PICTURES", None)  # small pictures: loading is not measured here
         subprocess.run(["valgrind", "--tool=callgrind", f"--callgrind-out-file={out}",
-                        "--toggle-collect=zr2d::GameEngine::Step*", bench,
+                        "--toggle-collect=*TimedStep*", bench,
                         f"--benchmark_filter={pattern}", "--benchmark_min_time=0.5"],
                        check=True, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         return parse_callgrind(out)
