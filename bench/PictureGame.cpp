@@ -27,7 +27,7 @@ PictureGame::PictureGame(testsupport::GameHarness& game, FrameClock& clock,
 }
 
 void PictureGame::WaitUntilNextIsReady() {
-    if (shown_ == kCopies || !game_.Game()) {
+    if (shown_ >= kCopies - 1 || !game_.Game()) {
         game_.StartGame(kSet);
         shown_ = 1;
     }

@@ -8,16 +8,16 @@
 
 namespace bench {
 
-// A game of a set of copies of one picture in which every Enter brings a new picture: where the
-// set's last picture would be answered, a new game starts instead. So each Enter uploads a
-// picture decoded in the background and starts decoding the one after it, as in mid-game.
+// A game of a set of copies of one picture in which every Enter brings a new picture and starts
+// decoding the one after it, as in mid-game: instead of the Enter that would show the set's last
+// picture, which has none after it, a new game starts.
 class PictureGame {
   public:
     PictureGame(testsupport::GameHarness& game, FrameClock& clock,
                 const std::filesystem::path& picture);
 
-    // Starts a new game if the shown picture is the set's last, then steps frames until the
-    // next picture's pixels have arrived and no fade runs.
+    // Starts a new game if the next picture is the set's last, then steps frames until the next
+    // picture's pixels have arrived and no fade runs.
     void WaitUntilNextIsReady();
     // Answers the shown picture, which starts the cross-fade to the next.
     void Enter();
