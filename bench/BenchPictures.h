@@ -6,13 +6,14 @@
 
 namespace bench {
 
-// The pictures of the picture pipeline: a camera photo (JPEG), a large graphic (PNG) and a
-// very large photo (JPEG). scripts/bench.sh makes full-size ones (12, 4 and 50 megapixels) and
-// names their folder in
+// The pictures of the picture pipeline: a camera photo (JPEG), the same photo with a camera's
+// preview in its EXIF block, a large graphic (PNG) and a very large photo (JPEG).
+// scripts/bench.sh makes full-size ones (12, 4 and 50 megapixels) and names their folder in
 // PEXARO_BENCH_PICTURES; without it, small stand-ins are made once per process, so that a
 // smoke run stays quick.
 struct BenchPictures {
     std::filesystem::path photo;
+    std::filesystem::path photoWithPreview;
     std::filesystem::path graphic;
     std::filesystem::path largePhoto;
 };
@@ -24,5 +25,9 @@ void CopySampleSets(const std::filesystem::path& bilder);
 
 // CPU time of the calling thread, in seconds.
 double ThreadCpuSeconds();
+
+// Between two frames, as the engine's main loop pauses, so that the decoding workers get the
+// cores.
+void PauseLikeTheMainLoop();
 
 }  // namespace bench

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Photos at the size they are shown: the reduced-scale decode alone (the floor of the picture
-// pipeline for a JPEG), a menu page of four sets of camera photos, and the peak memory of
-// loading a very large photo, by the game and by IMG_Load. scripts/bench.sh runs each memory
-// figure in a process of its own.
+// pipeline for a JPEG), and the peak memory of loading a very large photo, by the game and by
+// IMG_Load. scripts/bench.sh runs each memory figure in a process of its own.
 
 #include <SDL.h>
 #include <SDL_image.h>
@@ -27,26 +26,6 @@ void Picture_ReducedDecode(benchmark::State& state) {
             throw std::runtime_error("no reduced decode: " + path);
         }
         SDL_FreeSurface(surface);
-    }
-}
-
-// The menu built with four sets of one camera photo each: thumbnails decoded, shrunk and
-// uploaded. Drawing is measured with the frames.
-void Picture_MenuPage(benchmark::State& state) {
-    testsupport::GameHarness game(false);
-    for (int set = 1; set <= 4; ++set) {
-        const auto folder = game.Path("bilder/Satz " + std::to_string(set));
-        std::filesystem::create_directories(folder);
-        std::filesystem::copy_file(bench::Pictures().photo, folder / "Foto.jpg");
-    }
-    uint32_t ticks = 1000;
-    for (auto _ : state) {
-        game.Control().ShowMenu();
-        benchmark::DoNotOptimize(game.CurrentMenu());
-        // The replaced menu is released at the start of the next frame.
-        state.PauseTiming();
-        game.Step(ticks += 16);
-        state.ResumeTiming();
     }
 }
 
@@ -96,6 +75,5 @@ void Memory_LargePhoto_Decode(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(Picture_ReducedDecode)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(Picture_MenuPage)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(Memory_LargePhoto_Game)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(Memory_LargePhoto_Decode)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();

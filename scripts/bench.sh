@@ -19,11 +19,15 @@ cmake --build "$build" -j "$(nproc)" --target pexaro-bench pexaro-startup startu
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # The pictures of the picture pipeline, made here rather than kept in the repository: a camera
-# photo (4000 x 3000), a large graphic (2310 x 1732), both with photo-like detail, and the photo
-# at 50 megapixels (8200 x 6100).
+# photo (4000 x 3000), a large graphic (2310 x 1732), both with photo-like detail, the photo
+# at 50 megapixels (8200 x 6100), and the photo with a camera's 160 x 120 preview in its EXIF
+# block, which covers the menu's 120-pixel thumbnail box.
 mkdir -p "$work/pictures"
 echo "Making the test pictures ..."
 convert -size 4000x3000 -seed 7 plasma:fractal -blur 0x1 -quality 90 "$work/pictures/foto.jpg"
+convert "$work/pictures/foto.jpg" -resize 160x120! -quality 90 "$work/preview.jpg"
+exif --create-exif --insert-thumbnail="$work/preview.jpg" \
+  --output="$work/pictures/foto-vorschau.jpg" "$work/pictures/foto.jpg" >/dev/null
 convert -size 2310x1732 -seed 8 plasma:fractal -blur 0x1 -depth 8 "$work/pictures/grafik.png"
 convert "$work/pictures/foto.jpg" -resize 8200x6100! -quality 90 "$work/pictures/foto-50.jpg"
 # The start-up runs in a copy of the run folder, so that the player's game.dat stays untouched.

@@ -44,6 +44,7 @@ class GameHarness {
     zr2d::GameEngine& Engine() { return *engine_; }
     pexaro::GameControl& Control() { return *control_; }
     std::filesystem::path Path(const std::string& name) const { return dir_.Path() / name; }
+    const LogCapture& Log() const { return log_; }
 
   protected:
     LogCapture log_;

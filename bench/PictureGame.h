@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <filesystem>
+
+#include "FrameClock.h"
+#include "Support/GameHarness.h"
+
+namespace bench {
+
+// A game of a set of copies of one picture in which every Enter brings a new picture and starts
+// decoding the one after it, as in mid-game: instead of the Enter that would show the set's last
+// picture, which has none after it, a new game starts.
+class PictureGame {
+  public:
+    PictureGame(testsupport::GameHarness& game, FrameClock& clock,
+                const std::filesystem::path& picture);
+
+    // Starts a new game if the next picture is the set's last, then steps frames until the next
+    // picture's pixels have arrived and no fade runs.
+    void WaitUntilNextIsReady();
+    // Answers the shown picture, which starts the cross-fade to the next.
+    void Enter();
+    bool Step() { return game_.Step(clock_.Next()); }
+    bool InCrossFade() const;
+
+  private:
+    static constexpr int kCopies = 4;
+
+    testsupport::GameHarness& game_;
+    FrameClock& clock_;
+    // Of the present game; a new game shows its first at once.
+    int shown_ = kCopies;
+};
+
+}  // namespace bench
