@@ -11,7 +11,8 @@
 namespace zr2d {
 namespace {
 
-// Room for several hundred glyphs of the game's fonts: the menu and a game need one page.
+// At 512 a page holds a few hundred glyphs of the game's fonts, more than a game needs; larger
+// pages would only hold memory.
 constexpr int32_t kLargestPageEdge = 1024;
 
 }  // namespace
