@@ -21,8 +21,8 @@ namespace {
     return game.Step(clock.Next());
 }
 
-// Runs the timed frames and reports frames per second and the main thread's CPU time per frame
-// (the driver's rasteriser threads are not in it).
+// Runs the timed frames and reports frames per second, the main thread's CPU time per frame
+// (the driver's rasteriser threads are not in it) and the last frame's draw calls.
 template <typename BeforeFrame>
 void TimeFrames(benchmark::State& state, testsupport::GameHarness& game, bench::FrameClock& clock,
                 BeforeFrame beforeFrame) {
@@ -38,6 +38,8 @@ void TimeFrames(benchmark::State& state, testsupport::GameHarness& game, bench::
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["main_cpu_ms"] =
         benchmark::Counter(cpu * 1000, benchmark::Counter::kAvgIterations);
+    // The engine's count of textured draws in the last frame.
+    state.counters["draw_calls"] = game.Engine().VideoEngine().VideoInfo().DrawCalls();
 }
 
 // Photos larger than the screen, each fitted to 1024 x 768 on loading. Every fade is timed from

@@ -8,14 +8,15 @@
 #include "Common/Color.h"
 #include "Node.h"
 #include "ZudeRezede2D/Video/Font.h"
+#include "ZudeRezede2D/Video/GlyphBatch.h"
 #include "ZudeRezede2D/Video/Texture.h"
 
 namespace zr2d {
 
 class Engine;
 
-// One line of text: one cached glyph texture per character, placed side by side. Text is
-// rendered when it changes, never while drawing.
+// One line of text: one cached glyph texture per character, placed side by side and drawn as
+// one batch from the glyph atlas. Text is rendered when it changes, never while drawing.
 class TextNode : public Node {
   public:
     TextNode(std::string name, Engine& engine, const common::Point3D& position,
@@ -28,7 +29,7 @@ class TextNode : public Node {
     virtual void SetText(const std::string& text) { UpdateText(text, true); }
     virtual bool AlignLeft() const { return alignLeft_; }
     // false: the text ends at the node origin instead of starting there.
-    virtual void SetAlignLeft(bool alignLeft) { alignLeft_ = alignLeft; }
+    virtual void SetAlignLeft(bool alignLeft);
     virtual const std::string& Text() const { return text_; }
     virtual const common::Color& Color() const { return color_; }
     // Modulates the glyphs' own colour when drawing.
@@ -40,9 +41,15 @@ class TextNode : public Node {
   private:
     void UpdateText(const std::string& text, bool onlyIfChanged);
     void ReleaseTextures();
+    // The glyphs' quads in the order they are drawn, the text starting at 0.
+    void BuildBatch();
+    // For glyphs with an alpha of their own, which replaces the current one for them alone.
+    void DrawEachCharacter(Engine& video, common::Point3D offset) const;
 
     Engine& engine_;
     std::vector<std::shared_ptr<Texture>> textures_;
+    GlyphBatch batch_;
+    float width_ = 0;
     std::string text_;
     std::shared_ptr<Font> font_;
     bool alignLeft_ = true;

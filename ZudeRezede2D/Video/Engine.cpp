@@ -43,6 +43,7 @@ Engine::Engine(const zr2d::VideoSettings& settings, const std::string& title)
       surfaceManager_(this),
       materials_(this),
       factory_(this),
+      glyphAtlas_(this),
       clearColor_(0, 0, 0, 0),
       ledger_(std::make_shared<TextureLedger>()) {
     OpenWindow(title);
@@ -106,6 +107,7 @@ void Engine::ClampMaxTextureSize() {
 void Engine::Dispose() {
     common::MyLog::Info("Dispose VideoEngine");
     surfaceManager_.FreeAll();
+    glyphAtlas_.Free();
     ledger_->ContextGone();
 }
 

@@ -15,6 +15,8 @@
 #include "Data/Common/Vertex.h"
 #include "Factory.h"
 #include "FontManager.h"
+#include "GlyphAtlas.h"
+#include "GlyphBatch.h"
 #include "MaskData.h"
 #include "Material.h"
 #include "Materials.h"
@@ -60,6 +62,8 @@ class Engine {
     virtual void DrawSurfaces(const zr2d::Surfaces& surfaces,
                               const std::optional<common::Color>& color,
                               const std::optional<common::Point2D>& size);
+    // All quads of a text, one bind and one draw per run; coloured and faded as DrawSurfaces.
+    virtual void DrawGlyphBatch(const GlyphBatch& batch, const std::optional<common::Color>& color);
     virtual void PushTransform(const std::optional<common::Point3D>& translation,
                                const std::optional<common::Point3D>& rotation,
                                const std::optional<common::Point3D>& scale);
@@ -96,12 +100,17 @@ class Engine {
     virtual const zr2d::VideoInfo& VideoInfo() const;
 
     zr2d::SurfaceManager& SurfaceManager();
+    zr2d::GlyphAtlas& GlyphAtlas() { return glyphAtlas_; }
     // OpenGL textures made and not yet deleted; proves that released pictures give theirs back.
     int32_t LiveTextureCount() const;
     const std::shared_ptr<TextureLedger>& Ledger() const;
 
   private:
     int32_t CurrentAlpha() const;
+    // The state textured quads are drawn in: the colour's red, green and blue (white when
+    // absent) with the current alpha, blended.
+    void BeginTexturedQuads(const std::optional<common::Color>& color);
+    void EndTexturedQuads();
     void OpenWindow(const std::string& title);
     void ClampMaxTextureSize();
 
@@ -112,6 +121,7 @@ class Engine {
     std::vector<int32_t> alphaStack_;
     zr2d::Factory factory_;
     zr2d::FontManager fontManager_;
+    zr2d::GlyphAtlas glyphAtlas_;
     const float viewDepth_ = 100.0f;
     common::Color clearColor_;
     zr2d::VideoInfo videoInfo_;

@@ -67,16 +67,7 @@ void Engine::DrawTexture(const zr2d::Texture& texture, const std::optional<commo
 void Engine::DrawSurfaces(const zr2d::Surfaces& surfaces, const std::optional<common::Color>& color,
                           const std::optional<common::Point2D>& size) {
     videoInfo_.AddDrawCall(static_cast<int32_t>(surfaces.Parts().size()));
-    glColor4f(1, 1, 1, 1);
-    glEnable(GL_TEXTURE_2D);
-    const GLubyte alpha = Byte(CurrentAlpha());
-    if (color) {
-        glColor4ub(Byte(color->R()), Byte(color->G()), Byte(color->B()), alpha);
-    } else {
-        glColor4ub(255, 255, 255, alpha);
-    }
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glEnable(GL_BLEND);
+    BeginTexturedQuads(color);
     for (const Surface& part : surfaces.Parts()) {
         glBindTexture(GL_TEXTURE_2D, part.GlTextureId());
         const float x = part.Position().X();
@@ -97,6 +88,41 @@ void Engine::DrawSurfaces(const zr2d::Surfaces& surfaces, const std::optional<co
         glVertex3f(x + w, y, 0);
         glEnd();
     }
+    EndTexturedQuads();
+}
+
+void Engine::DrawGlyphBatch(const GlyphBatch& batch, const std::optional<common::Color>& color) {
+    if (batch.Runs().empty()) return;
+    BeginTexturedQuads(color);
+    const GlyphBatch::Corner* corners = batch.Corners().data();
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glVertexPointer(2, GL_FLOAT, sizeof(GlyphBatch::Corner), &corners->x);
+    glTexCoordPointer(2, GL_FLOAT, sizeof(GlyphBatch::Corner), &corners->s);
+    for (const GlyphBatch::Run& run : batch.Runs()) {
+        videoInfo_.AddDrawCall(run.count / 4);
+        glBindTexture(GL_TEXTURE_2D, run.texture->Name());
+        glDrawArrays(GL_QUADS, run.first, run.count);
+    }
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+    EndTexturedQuads();
+}
+
+void Engine::BeginTexturedQuads(const std::optional<common::Color>& color) {
+    glColor4f(1, 1, 1, 1);
+    glEnable(GL_TEXTURE_2D);
+    const GLubyte alpha = Byte(CurrentAlpha());
+    if (color) {
+        glColor4ub(Byte(color->R()), Byte(color->G()), Byte(color->B()), alpha);
+    } else {
+        glColor4ub(255, 255, 255, alpha);
+    }
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_BLEND);
+}
+
+void Engine::EndTexturedQuads() {
     glDisable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);
 }

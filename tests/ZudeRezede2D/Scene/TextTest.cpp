@@ -44,6 +44,14 @@ class TextTest : public GameEngineTest {
         }
         return lit;
     }
+    // A new engine with that largest texture edge, showing an empty pixel-view scene.
+    void Reopen(int32_t maxTextureSize) {
+        OpenEngine(maxTextureSize);
+        scene_ = engine_->CreateScene("Test");
+        scene_->SetBackgroundColor(Color(0, 0, 0, 255));
+        scene_->Camera()->SetIs2D(true);
+        scene_->ShowScene(true);
+    }
     std::shared_ptr<TextNode> Text(const std::string& text, float x, float y) {
         auto node = scene_->NodeFactory().CreateTextNode("t", Point3D(x, y, 0), font_, text);
         scene_->Root()->AddChild(node);
@@ -139,6 +147,48 @@ TEST_F(TextTest, AlignmentAndCentringPlaceTheSamePixels) {
     left->SetPosition(Point3D(100.0f - shift, y, 0));
     DrawFrame();
     EXPECT_EQ(Columns(90, 100 + width + 10, y, y + 18), reference);
+
+    // A glyph's own alpha replaces the current one for that glyph.
+    for (const auto& texture : left->Textures()) texture->SetAlpha(0);
+    DrawFrame();
+    EXPECT_EQ(Columns(90, 100 + width + 10, y, y + 18).find('1'), std::string::npos);
+}
+
+TEST_F(TextTest, FullAtlasPagesAndSmallTextureEdgesDrawTheSamePixels) {
+    const std::string text = "Wäre Qualm";
+    auto node = Text(text, 100, 40);
+    DrawFrame();
+    const std::string reference = Columns(90, 300, 40, 58);
+    EXPECT_EQ(engine_->VideoEngine().GlyphAtlas().PageCount(), 1);
+
+    // A page of 64 pixels holds three glyphs, so the line spans pages.
+    Reopen(64);
+    node = Text(text, 100, 40);
+    DrawFrame();
+    EXPECT_EQ(Columns(90, 300, 40, 58), reference);
+    const int32_t pages = engine_->VideoEngine().GlyphAtlas().PageCount();
+    EXPECT_GT(pages, 1);
+    // Pages whose glyphs were all deleted with the cache are filled anew, not added to.
+    const int32_t live = engine_->VideoEngine().LiveTextureCount();
+    for (int i = 0; i < 3; ++i) {
+        node->SetText("");
+        engine_->VideoEngine().SurfaceManager().FreeAll();
+        node->SetText(text);
+    }
+    EXPECT_EQ(engine_->VideoEngine().GlyphAtlas().PageCount(), pages);
+    EXPECT_EQ(engine_->VideoEngine().LiveTextureCount(), live);
+    DrawFrame();
+    EXPECT_EQ(Columns(90, 300, 40, 58), reference);
+
+    // Parts too large for a page with their border are drawn from their own textures in the
+    // same batch: at 16 pixels the glyphs' upper parts (16 high), at 8 every part.
+    for (const int32_t edge : {16, 8}) {
+        Reopen(edge);
+        Text(text, 100, 40);
+        DrawFrame();
+        EXPECT_EQ(Columns(90, 300, 40, 58), reference) << edge;
+    }
+    EXPECT_EQ(engine_->VideoEngine().GlyphAtlas().PageCount(), 0);
 }
 
 TEST_F(TextTest, UnchangedTextIsNotRenderedAgainAndChangesDoNotLeak) {
