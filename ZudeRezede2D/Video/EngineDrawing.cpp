@@ -94,18 +94,20 @@ void Engine::DrawSurfaces(const zr2d::Surfaces& surfaces, const std::optional<co
 void Engine::DrawGlyphBatch(const GlyphBatch& batch, const std::optional<common::Color>& color) {
     if (batch.Runs().empty()) return;
     BeginTexturedQuads(color);
-    const GlyphBatch::Corner* corners = batch.Corners().data();
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    glVertexPointer(2, GL_FLOAT, sizeof(GlyphBatch::Corner), &corners->x);
-    glTexCoordPointer(2, GL_FLOAT, sizeof(GlyphBatch::Corner), &corners->s);
+    const std::vector<GlyphBatch::Corner>& corners = batch.Corners();
     for (const GlyphBatch::Run& run : batch.Runs()) {
         videoInfo_.AddDrawCall(run.count / 4);
         glBindTexture(GL_TEXTURE_2D, run.texture->Name());
-        glDrawArrays(GL_QUADS, run.first, run.count);
+        // One block of quads per texture. Not from client arrays: Mesa's no-op driver (used by
+        // the profiles) writes past them when it turns quads into triangles.
+        glBegin(GL_QUADS);
+        for (int32_t n = run.first; n < run.first + run.count; ++n) {
+            const GlyphBatch::Corner& corner = corners[static_cast<size_t>(n)];
+            glTexCoord2f(corner.s, corner.t);
+            glVertex2f(corner.x, corner.y);
+        }
+        glEnd();
     }
-    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-    glDisableClientState(GL_VERTEX_ARRAY);
     EndTexturedQuads();
 }
 
