@@ -176,6 +176,8 @@ def main():
     parser.add_argument("--run-folder", required=True)
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--doc", required=True)
+    # Read by bench.sh before it builds or makes pictures: figures count only from an idle start.
+    parser.add_argument("--start-load", type=float, required=True)
     args = parser.parse_args()
     build = os.path.abspath(args.build)
     bench = os.path.join(build, "bench", "pexaro-bench")
@@ -283,7 +285,9 @@ def main():
     table = [BEGIN, "",
              f"Measured {datetime.now(timezone.utc):%Y-%m-%d %H:%M} UTC on {cpu} "
              f"({os.cpu_count()} cores), OpenGL renderer `{renderer[0] if renderer else '?'}` "
-             f"under Xvfb, load average {os.getloadavg()[0]:.1f} at the end; median of "
+             f"under Xvfb, load average {args.start_load:.1f} before the start "
+             f"({'idle' if args.start_load < 1.5 else 'NOT idle: no target counts as met'}), "
+             f"{os.getloadavg()[0]:.1f} at the end; median of "
              f"{args.runs} runs, in brackets the lowest and the highest run.", "",
              "| Measure | Pexaro | Reference in the same run | Ratio | Target | Result |",
              "|---|---|---|---|---|---|"]

@@ -86,9 +86,6 @@ class Factory {
     // Uploads width x height pixels from (x, y) of a surface in the parts' format as one texture.
     std::shared_ptr<GlTexture> CreateGlTexture(const SDL_Surface& surface, int x, int y, int width,
                                                int height);
-    // Whether a blit of the surface into a part would copy its bytes unchanged: RGBA bytes as
-    // the parts have them, alpha included, neither blended nor keyed.
-    bool IsRgba(const SDL_Surface& surface) const;
     // Transparent black, always 32-bit RGBA whatever the window depth.
     SDL_Surface* CreateEmptySurface(const common::Point2D& size);
 

@@ -58,7 +58,7 @@ std::vector<Surface> Factory::SplitSurface(SDL_Surface* surface, const std::stri
                 const int visibleH = y + dy < h ? dy : h - y;
                 const common::Point2D partSize(static_cast<float>(dx), static_cast<float>(dy));
                 std::shared_ptr<GlTexture> texture;
-                if (visibleW == dx && visibleH == dy && IsRgba(*surface)) {
+                if (visibleW == dx && visibleH == dy && Picture::IsRgba(*surface)) {
                     // Nothing to pad: the part goes up straight from the picture's rows.
                     texture = CreateGlTexture(*surface, x, y, dx, dy);
                 } else {
@@ -110,16 +110,6 @@ std::shared_ptr<GlTexture> Factory::CreateGlTexture(const SDL_Surface& surface, 
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, origin);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
     return texture;
-}
-
-bool Factory::IsRgba(const SDL_Surface& surface) const {
-    const zr2d::MaskData& masks = engine_->MaskData();
-    const SDL_PixelFormat& format = *surface.format;
-    // A blit would blend or key such a surface instead of copying it.
-    if (surface.flags & (SDL_SRCALPHA | SDL_SRCCOLORKEY)) return false;
-    return format.BytesPerPixel == kPartBytesPerPixel && format.Rmask == masks.RedMask() &&
-           format.Gmask == masks.GreenMask() && format.Bmask == masks.BlueMask() &&
-           format.Amask == masks.AlphaMask() && surface.pitch % kPartBytesPerPixel == 0;
 }
 
 SDL_Surface* Factory::CreateEmptySurface(const common::Point2D& size) {

@@ -19,6 +19,10 @@ class Picture {
     // Blitting reads but never changes the pixels; SDL's interface just takes no const.
     SDL_Surface* Pixels() const { return surface_.Get(); }
 
+    // Whether a blit of the surface into an RGBA surface (RgbaMaskData) would copy its bytes
+    // unchanged: the same bytes, alpha included, rows of whole pixels, neither blended nor keyed.
+    static bool IsRgba(const SDL_Surface& surface);
+
   private:
     SdlSurfacePtr surface_;
 };

@@ -29,15 +29,6 @@ SDL_Surface* NewRgbaSurface(int width, int height) {
                                 masks.BlueMask(), masks.AlphaMask());
 }
 
-// Colour and alpha in the bytes the zoom and the parts take, neither blended nor keyed.
-bool IsRgba(const SDL_Surface& surface) {
-    const MaskData masks = RgbaMaskData();
-    const SDL_PixelFormat& format = *surface.format;
-    return (surface.flags & (SDL_SRCALPHA | SDL_SRCCOLORKEY)) == 0 && format.BytesPerPixel == 4 &&
-           format.Rmask == masks.RedMask() && format.Gmask == masks.GreenMask() &&
-           format.Bmask == masks.BlueMask() && format.Amask == masks.AlphaMask();
-}
-
 }  // namespace
 
 Picture PictureLoader::Load(const std::string& fileName,
@@ -83,7 +74,7 @@ Picture PictureLoader::LoadFitted(const std::string& fileName, const common::Poi
     SdlSurfacePtr rgba(factor >= 2 ? ShrinkToRgba(*picture.Pixels(), factor, RgbaMaskData())
                                    : nullptr);
     // The reduced JPEG decode already gives RGBA: no copy before the zoom.
-    if (!rgba && (factor >= 2 || !IsRgba(*picture.Pixels()))) {
+    if (!rgba && (factor >= 2 || !Picture::IsRgba(*picture.Pixels()))) {
         rgba = Checked(NewRgbaSurface(picture.Width(), picture.Height()), what);
         SDL_BlitSurface(picture.Pixels(), nullptr, rgba.Get(), nullptr);
         if (factor >= 2) rgba = Checked(shrinkSurface(rgba.Get(), factor, factor), what);
