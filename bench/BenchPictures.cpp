@@ -4,7 +4,9 @@
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
+#include <fstream>
 #include <stdexcept>
+#include <string>
 #include <thread>
 
 #include "Support/TempDir.h"
@@ -59,6 +61,20 @@ double ThreadCpuSeconds() {
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+double RasteriserCpuSeconds() {
+    double seconds = 0;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+        std::ifstream comm(task.path() / "comm");
+        std::string name;
+        if (!std::getline(comm, name) || name.rfind("llvmpipe", 0) != 0) continue;
+        // The first field of schedstat: nanoseconds on a CPU.
+        std::ifstream schedstat(task.path() / "schedstat");
+        double nanoseconds = 0;
+        if (schedstat >> nanoseconds) seconds += nanoseconds * 1e-9;
+    }
+    return seconds;
 }
 
 void PauseLikeTheMainLoop() { std::this_thread::sleep_for(std::chrono::milliseconds(1)); }

@@ -26,6 +26,10 @@ void CopySampleSets(const std::filesystem::path& bilder);
 // CPU time of the calling thread, in seconds.
 double ThreadCpuSeconds();
 
+// CPU time so far of the software renderer's rasteriser threads in this process (Mesa's
+// llvmpipe names them "llvmpipe-N"), in seconds; 0 under a renderer without such threads.
+double RasteriserCpuSeconds();
+
 // Between two frames, as the engine's main loop pauses, so that the decoding workers get the
 // cores.
 void PauseLikeTheMainLoop();
