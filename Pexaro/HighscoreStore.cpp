@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <optional>
 
+#include "Common/FileSystem/AtomicFile.h"
 #include "Common/FileSystem/EncryptedFile.h"
+#include "Common/FileSystem/File.h"
 #include "Common/MyLog.h"
 #include "Common/Platform/Utf8Path.h"
 #include "GameDatLayout.h"
@@ -86,7 +88,8 @@ void HighscoreStore::KeepDamagedFile() {
          ++n) {
         backup = fileName_ + ".beschaedigt-" + std::to_string(n);
     }
-    std::filesystem::copy_file(common::Utf8Path::From(fileName_), common::Utf8Path::From(backup));
+    // Flushed like the save, so that a power cut cannot keep the new file but lose the copy.
+    common::AtomicFile::Write(backup, common::File::ReadBytes(fileName_));
     MyLog::Warning(fileName_ + " war beschädigt; das Original liegt jetzt in " + backup);
     damaged_ = false;
 }

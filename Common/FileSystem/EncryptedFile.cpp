@@ -2,13 +2,12 @@
 #include "EncryptedFile.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "../Exception.h"
 #include "../MyLog.h"
 #include "../Platform/Utf8Path.h"
 #include "AtomicFile.h"
+#include "File.h"
 
 namespace common {
 namespace {
@@ -46,9 +45,7 @@ std::optional<std::vector<std::string>> EncryptedFile::Read(const std::string& f
         MyLog::Info("FILE " + fileName + " does not exist - Cancel Reading.");
         return std::nullopt;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw Exception("Cannot open " + fileName);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes = File::ReadBytes(fileName);
     std::vector<std::string> lines;
     if (bytes.empty()) return lines;
     Combine(bytes, key);

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "../Exception.h"
@@ -40,6 +41,13 @@ void File::WriteLines(const std::vector<std::string>& lines, const std::string& 
         content += "\r\n";
     }
     AtomicFile::Write(fileName, content);
+}
+
+std::string File::ReadBytes(const std::string& fileName) {
+    std::ifstream in(Utf8Path::From(fileName), std::ios::binary);
+    if (!in) throw Exception("Cannot open " + fileName);
+    // A read error (a folder, a disk fault) throws from the stream buffer.
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 }  // namespace common

@@ -6,7 +6,7 @@
 
 namespace common {
 
-// Text files as lines.
+// Text files as lines, and any file's bytes.
 class File {
   public:
     File() = delete;
@@ -16,6 +16,8 @@ class File {
     static std::vector<std::string> ReadLines(const std::string& fileName);
     // Every line followed by CR LF; replaces the file as a whole.
     static void WriteLines(const std::vector<std::string>& lines, const std::string& fileName);
+    // The whole content; a file that cannot be opened or read throws.
+    static std::string ReadBytes(const std::string& fileName);
 };
 
 }  // namespace common

@@ -46,12 +46,14 @@ Walk WalkFor(int orientation, std::ptrdiff_t width, std::ptrdiff_t height, std::
 template <std::size_t kBytes>
 void CopyPixels(const SDL_Surface& picture, SDL_Surface& turned, const Walk& walk) {
     const auto* source = static_cast<const unsigned char*>(picture.pixels);
+    auto* target = static_cast<unsigned char*>(turned.pixels);
     for (int y = 0; y < turned.h; ++y) {
-        auto* target =
-            static_cast<unsigned char*>(turned.pixels) + std::ptrdiff_t{y} * turned.pitch;
-        const unsigned char* from = source + walk.origin + y * walk.acrossRows;
-        for (int x = 0; x < turned.w; ++x, from += walk.alongRow, target += kBytes) {
-            std::memcpy(target, from, kBytes);
+        const std::ptrdiff_t row = walk.origin + y * walk.acrossRows;
+        const std::ptrdiff_t targetRow = std::ptrdiff_t{y} * turned.pitch;
+        // Offsets per pixel: a pointer stepped on past a row's last pixel would leave the buffer.
+        for (std::ptrdiff_t x = 0; x < turned.w; ++x) {
+            std::memcpy(target + targetRow + x * std::ptrdiff_t{kBytes},
+                        source + row + x * walk.alongRow, kBytes);
         }
     }
 }

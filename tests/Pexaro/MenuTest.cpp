@@ -1,6 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <filesystem>
+
+#ifndef _WIN32
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+#endif
+
 #include "Common/FileSystem/EncryptedFile.h"
 #include "Common/Platform/Utf8Path.h"
 #include "GameFixture.h"
@@ -312,6 +321,24 @@ TEST_F(MenuTest, ADamagedSaveFileIsKeptBeforeItIsRewritten) {
     ShowMenu();
     EXPECT_TRUE(std::filesystem::exists("game.dat.beschaedigt-2"));
     EXPECT_EQ(Saved().back(), "Ben?10");
+
+#ifndef _WIN32
+    // A file nobody can open, not even root (a socket), counts as damaged too: as no copy of it
+    // can be kept, nothing is written over it.
+    std::filesystem::remove("game.dat");
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strcpy(address.sun_path, "game.dat");
+    ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    Data().SetPoints(20);
+    Data().SetGameFolder("bilder//Tiere");
+    ShowMenu();
+    ::close(listener);
+    EXPECT_TRUE(log_.Contains("Cannot open game.dat"));
+    EXPECT_TRUE(std::filesystem::is_socket("game.dat"));
+    EXPECT_FALSE(std::filesystem::exists("game.dat.beschaedigt-3"));
+#endif
 }
 
 TEST_F(MenuTest, RowsOutsideAnyTableAreKeptInTheCopyOfTheDamagedFile) {

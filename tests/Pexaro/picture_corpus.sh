@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the kinds of picture files players bring, from phones, cameras and editors, with
-# ImageMagick: JPEG encodings and the eight orientations, camera previews, PNG and BMP variants, a
-# truncated JPEG and a 50-megapixel photo. Usage: picture_corpus.sh <folder>
+# ImageMagick: JPEG encodings and the eight orientations (one also in Intel byte order), camera
+# previews, PNG and BMP variants, a truncated JPEG and a 50-megapixel photo.
+# Usage: picture_corpus.sh <folder>
 set -euo pipefail
 
 out=$1
@@ -39,6 +40,22 @@ for o in 1 2 3 4 5 6 7 8; do
 done
 # A value no camera writes: shown as stored.
 orient photo.ppm 9 jpeg-orientation-nonsense.jpg
+# The exif tool writes Motorola (big-endian) order; many phones write Intel order.
+orient_intel() {  # source orientation output
+  # shellcheck disable=SC2086  # the turn is one or two words
+  convert "$1" ${turns[$2]} -quality 90 untagged.jpg
+  python3 - untagged.jpg "$2" "$3" <<'EOF'
+import struct, sys
+jpeg = open(sys.argv[1], "rb").read()
+# One SHORT in IFD0, its value left-aligned in the entry's four bytes, no next IFD.
+tiff = b"II*\0" + struct.pack("<IHHHIHHI", 8, 1, 0x0112, 3, 1, int(sys.argv[2]), 0, 0)
+app1 = b"Exif\0\0" + tiff
+at = 4 + struct.unpack(">H", jpeg[4:6])[0] if jpeg[2:4] == b"\xff\xe0" else 2  # after JFIF
+segment = b"\xff\xe1" + struct.pack(">H", len(app1) + 2) + app1
+open(sys.argv[3], "wb").write(jpeg[:at] + segment + jpeg[at:])
+EOF
+}
+orient_intel photo.ppm 6 jpeg-orientation-6-intel.jpg
 
 # Camera previews in the EXIF block, negated so that a test can tell which of the two it got: one
 # that matches its photo, one in a photo stored sideways, one that an editor kept when it cropped
