@@ -36,9 +36,10 @@ pause() { sleep "$(echo "$1 * $slow" | bc -l)"; }
 # --help, --version and anything else, without a game folder being made.
 nobody="$work/nobody"
 help=$(HOME="$nobody" "$launcher" --help)
-grep -q "^Usage: pexaro" <<<"$help" || fail "--help: $help"
+grep -q "^Usage: pexaro" <<<"$help" && grep -qF "~/.local/share/pexaro/bilder" <<<"$help" &&
+  grep -q -- "--open-sets" <<<"$help" || fail "--help: $help"
 [[ $(HOME="$nobody" "$launcher" --version) == "pexaro $version" ]] || fail "--version"
-for arguments in "--bogus" "--help --version" "x"; do
+for arguments in "--bogus" "--help --version" "x" "--open-sets x"; do
   status=0
   # Split on purpose: one word per argument.
   HOME="$nobody" "$launcher" $arguments >/dev/null 2>"$work/error" || status=$?

@@ -75,7 +75,7 @@ installed=1
 
 # The menu entry's command, as a desktop starts it: with the player's own home.
 entry=/usr/share/applications/org.pexaro.pexaro.desktop
-command=$(sed -n 's/^Exec=//p' "$entry")
+command=$(sed -n '/^\[Desktop Entry\]$/,/^\[/s/^Exec=//p' "$entry")
 [[ $(command -v "$command") == /usr/bin/pexaro ]] || fail "Exec=$command is not the installed launcher"
 home="$work/home"
 mkdir "$home"
@@ -98,7 +98,7 @@ else
 fi
 # The icon and the class that groups the window with its menu entry.
 properties=$(xprop -id "$window_id" -f _NET_WM_ICON 32c ' = $0, $1\n' WM_CLASS _NET_WM_ICON WM_HINTS)
-class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+class=$(sed -n '/^\[Desktop Entry\]$/,/^\[/s/^StartupWMClass=//p' "$entry")
 [[ -n "$class" && "$properties" == *"WM_CLASS(STRING) = \"$class\", \"$class\""* ]] ||
   fail "the window's class is not StartupWMClass=$class: $(head -n 1 <<<"$properties")"
 # sdl12-compat sets it as _NET_WM_ICON, the classic library as a bitmap in WM_HINTS.
