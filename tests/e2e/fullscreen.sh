@@ -126,6 +126,7 @@ geometry
 [[ $WIDTH -eq 1280 && $HEIGHT -eq 960 ]] || fail "F11 did not make a 1280x960 window: ${WIDTH}x${HEIGHT}"
 import -window root "$shot"
 expect_game_pixel 512 385 "35,48,63" "the frame of the list of sets, in the scaled window"
+expect_game_pixel 232 150 "51,102,153" "the set's thumbnail, a texture kept across the new mode"
 xdotool key F11
 pause 2
 geometry
