@@ -11,8 +11,8 @@ class WindowScale {
     static constexpr float kSmallest = 0.25f;
     static constexpr float kLargest = 8.0f;
 
-    // A whole or decimal number (point or comma); anything else, or a value outside
-    // kSmallest..kLargest, is written as a warning and gives 1.
+    // A whole or decimal number (point or comma), blanks and tabs around it ignored; anything
+    // else, or a value outside kSmallest..kLargest, is written as a warning and gives 1.
     static float Parse(std::string_view text);
 };
 

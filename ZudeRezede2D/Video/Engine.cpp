@@ -155,7 +155,7 @@ void Engine::InitFrame() {
 void Engine::EndFrame() { SDL_GL_SwapBuffers(); }
 
 void Engine::ToggleFullscreen() {
-    if (WindowExtras::ToggleFullscreen()) {
+    if (WindowExtras::ToggleFullscreen(settings_.WindowScale())) {
         common::MyLog::Info("Vollbild umgeschaltet");
     } else {
         common::MyLog::Info(std::string("Vollbild nicht umschaltbar: ") + SDL_GetError());

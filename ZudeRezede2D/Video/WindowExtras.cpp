@@ -46,9 +46,17 @@ void WindowExtras::SetIcon(const std::string& file) {
     SDL_WM_SetIcon(icon.Get(), nullptr);
 }
 
-bool WindowExtras::ToggleFullscreen() {
+bool WindowExtras::ToggleFullscreen(float scale) {
     SDL_Surface* screen = SDL_GetVideoSurface();
-    return screen && SDL_WM_ToggleFullScreen(screen) == 1;
+    if (!screen) return false;
+    // The library over SDL2 (versions from 1.2.50) leaves a full screen for the size the window had
+    // before, unscaled if it opened in full screen; a mode set afresh scales it.
+    const SDL_version* version = SDL_Linked_Version();
+    if ((screen->flags & SDL_FULLSCREEN) && scale != 1.0f && version->patch >= 50) {
+        return SDL_SetVideoMode(screen->w, screen->h, screen->format->BitsPerPixel,
+                                screen->flags & ~SDL_FULLSCREEN) != nullptr;
+    }
+    return SDL_WM_ToggleFullScreen(screen) == 1;
 }
 
 }  // namespace zr2d

@@ -20,8 +20,9 @@ class WindowExtras {
     // The video driver draws nowhere a player can see (SDL2's offscreen or dummy driver, which
     // sdl12-compat falls back to without a display) and the player did not choose it.
     static bool DrawsUnseen();
-    // Between window and full screen; false where the library cannot switch a running window.
-    static bool ToggleFullscreen();
+    // Between window and full screen, a window at the scale asked for; false where the library
+    // cannot switch a running window.
+    static bool ToggleFullscreen(float scale);
 };
 
 }  // namespace zr2d

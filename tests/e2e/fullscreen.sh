@@ -3,8 +3,8 @@
 # Full screen on sdl12-compat on a 1920 x 1080 desktop with a window manager: the window fills
 # the screen, the 1024 x 768 picture is scaled with its proportions kept (bars at the sides),
 # clicks land on the controls drawn under them (a set, "Spiel starten", the game's answer, the
-# menu's "Beenden"), and F11 switches to a window and back. The F11 switch and the window's
-# icon and class are also checked on the classic library, in a window.
+# menu's "Beenden"), and F11 switches to a window at the settings' windowScale and back. The F11
+# switch and the window's icon and class are also checked on the classic library, in a window.
 # Usage: fullscreen.sh <run folder with pexaro> <pexaro-gamedat>
 set -euo pipefail
 run=$1
@@ -48,7 +48,10 @@ cp -r "$run/bilder" "$run/daten" "$run/pexaro" "$work/"
 rm -rf "$work/bilder"/*
 mkdir "$work/bilder/Aaa Test"
 convert -size 400x300 xc:"#336699" "$work/bilder/Aaa Test/Hund.png"
-settings() { printf '[Game]\nshowLog = 1\nfullscreen = %s\nmaxTextureSize = 512\n' "$1" >"$work/settings.txt"; }
+settings() {  # fullscreen [windowScale]
+  printf '[Game]\nshowLog = 1\nfullscreen = %s\nwindowScale = %s\nmaxTextureSize = 512\n' "$1" "${2:-1}" \
+    >"$work/settings.txt"
+}
 
 start() {  # extra environment for the game
   (cd "$work" && exec env "$@" ./pexaro) >"$work/log" 2>&1 &
@@ -101,8 +104,8 @@ ended() {
   [[ $status -eq 0 ]] || fail "the game ended with exit code $status"
 }
 
-# sdl12-compat, full screen.
-settings 1
+# sdl12-compat, full screen; the window F11 makes is scaled.
+settings 1 1.25
 start LD_LIBRARY_PATH="$compat"
 [[ $WIDTH -eq 1920 && $HEIGHT -eq 1080 ]] || fail "the full-screen window is ${WIDTH}x${HEIGHT}"
 import -window root "$shot"
@@ -115,11 +118,15 @@ saved=$("$gamedat" show "$work/game.dat" 2>/dev/null) || fail "game.dat cannot b
 grep -qx "Spieler 1?10" <<<"$saved" || fail "the game was not played: $saved"
 pause 2
 
-# F11: a window of the game's own size, and back to full screen.
+# F11: a window of the game's size times windowScale, the picture scaled into it, and back to
+# full screen.
 xdotool key F11
 pause 2
 geometry
-[[ $WIDTH -eq 1024 && $HEIGHT -eq 768 ]] || fail "F11 did not make a 1024x768 window: ${WIDTH}x${HEIGHT}"
+[[ $WIDTH -eq 1280 && $HEIGHT -eq 960 ]] || fail "F11 did not make a 1280x960 window: ${WIDTH}x${HEIGHT}"
+import -window root "$shot"
+expect_game_pixel 512 385 "35,48,63" "the frame of the list of sets, in the scaled window"
+expect_game_pixel 232 150 "51,102,153" "the set's thumbnail, a texture kept across the new mode"
 xdotool key F11
 pause 2
 geometry

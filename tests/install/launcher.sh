@@ -4,12 +4,15 @@
 # in it: --help and --version are answered without starting anything, settings.txt is copied
 # once and then left to the player, game.dat and added picture sets stay in the player's folder,
 # two players never see each other's saves, and blanks, quotes and wildcards in the paths of the
-# installation and of the player's folder do no harm.
-# Usage: launcher.sh <build folder> <project version> <pexaro-gamedat>
+# installation and of the player's folder do no harm, and data and game folders configured as
+# absolute paths are found wherever the launcher is installed.
+# Usage: launcher.sh <build folder> <project version> <pexaro-gamedat> <source folder> <pexaro>
 set -euo pipefail
 build=$1
 version=$2
 gamedat=$3
+source_folder=$4
+game=$5
 work=$(mktemp -d)
 pid=
 trap '[[ -n "$pid" ]] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
@@ -33,9 +36,10 @@ pause() { sleep "$(echo "$1 * $slow" | bc -l)"; }
 # --help, --version and anything else, without a game folder being made.
 nobody="$work/nobody"
 help=$(HOME="$nobody" "$launcher" --help)
-grep -q "^Usage: pexaro" <<<"$help" || fail "--help: $help"
+grep -q "^Usage: pexaro" <<<"$help" && grep -qF "~/.local/share/pexaro/bilder" <<<"$help" &&
+  grep -q -- "--open-sets" <<<"$help" || fail "--help: $help"
 [[ $(HOME="$nobody" "$launcher" --version) == "pexaro $version" ]] || fail "--version"
-for arguments in "--bogus" "--help --version" "x"; do
+for arguments in "--bogus" "--help --version" "x" "--open-sets x"; do
   status=0
   # Split on purpose: one word per argument.
   HOME="$nobody" "$launcher" $arguments >/dev/null 2>"$work/error" || status=$?
@@ -155,6 +159,29 @@ timeout 120 env -u DISPLAY XDG_DATA_HOME="$data_a" "$moved/bin/pexaro" >"$work/e
   fail "a shipped set was not renewed"
 [[ -f "$folder_a/bilder/Aaa Eigene/Hund.png" ]] || fail "the player's own set was touched"
 cmp "$work/edited.txt" "$folder_a/settings.txt" || fail "the edited settings.txt was replaced"
+
+# Data and game folders configured as absolute paths stay there whatever the prefix, and the
+# launcher finds them. Only configured: the game is the one built.
+tree="$work/absolute tree"
+absolute_data="$work/data 'q' folder"
+absolute_game="$work/game 'q' folder"
+cmake -S "$source_folder" -B "$tree" -DPEXARO_TESTS=OFF -DPEXARO_BENCH=OFF \
+  -DCMAKE_INSTALL_DATADIR="$absolute_data" -DCMAKE_INSTALL_LIBEXECDIR="$absolute_game" \
+  >"$work/configure.log" 2>&1 || { cat "$work/configure.log"; fail "configuring absolute folders"; }
+mkdir -p "$tree/run"
+cp "$game" "$tree/run/pexaro"
+cmake --install "$tree" --prefix "$work/elsewhere" >/dev/null
+[[ -f "$absolute_data/pexaro/settings.txt" && -x "$absolute_game/pexaro/pexaro" ]] ||
+  fail "the absolute folders were not installed into"
+data_d="$work/data D"
+status=0
+timeout 120 env -u DISPLAY XDG_DATA_HOME="$data_d" "$work/elsewhere/bin/pexaro" >"$work/error" 2>&1 || status=$?
+[[ $status -eq 0 ]] && grep -q "Can't set Videomode" "$work/error" ||
+  fail "with absolute folders the launcher gave $status: $(tail -n 3 "$work/error")"
+cmp "$absolute_data/pexaro/settings.txt" "$data_d/pexaro/settings.txt" ||
+  fail "with absolute folders the shipped settings were not copied"
+[[ $(readlink -e "$data_d/pexaro/bilder/Farben") == "$(readlink -e "$absolute_data/pexaro/bilder/Farben")" ]] ||
+  fail "with absolute folders the shipped sets are not linked"
 
 # A relative XDG_DATA_HOME is invalid and ignored; without it and HOME there is no folder.
 home_c="$work/home C"

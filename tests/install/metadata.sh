@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The installed menu entry and AppStream metadata pass the Debian validators and agree with each
-# other and with what is installed: the command, the icon in every size, the window's class, the
-# version and the licences (the metadata's, the source's LICENSE and SPDX lines, the Debian copyright
-# file).
+# other and with what is installed: the command, the action that opens the player's picture sets,
+# the icon in every size, the window's class, the version and the licences (the metadata's, the
+# source's LICENSE and SPDX lines, the Debian copyright file).
 # Usage: metadata.sh <build folder> <project version> <source folder>
 set -euo pipefail
 build=$1
@@ -23,9 +23,28 @@ metainfo="$prefix/share/metainfo/$id.metainfo.xml"
 desktop-file-validate "$entry" || fail "desktop-file-validate"
 appstreamcli validate --no-net --strict "$metainfo" || fail "appstreamcli validate"
 
-key() { sed -n "s/^$1=//p" "$entry"; }
+group_key() { sed -n "/^\[$1\]\$/,/^\[/s/^$2=//p" "$entry"; }  # group key
+key() { group_key "Desktop Entry" "$1"; }
 exec=$(key Exec)
 [[ "$exec" == pexaro && -x "$prefix/bin/$exec" ]] || fail "Exec=$exec is not the installed launcher"
+
+# The action that opens the player's picture sets, a hidden folder: its command prepares the
+# game folder and hands bilder/ to xdg-open (a stand-in here that records its argument).
+[[ $(key Actions) == "open-sets;" ]] || fail "Actions=$(key Actions)"
+action="Desktop Action open-sets"
+[[ $(group_key "$action" Name) == "Eigene Bildersammlungen öffnen" ]] ||
+  fail "the action is named $(group_key "$action" Name)"
+stand_in="$work/stand-in"
+mkdir "$stand_in"
+printf '#!/bin/sh\nprintf "%%s\\n" "$@" >"%s/opened"\n' "$work" >"$stand_in/xdg-open"
+chmod +x "$stand_in/xdg-open"
+data="$work/data"
+# Split on purpose: the command and its arguments.
+PATH="$stand_in:$prefix/bin:$PATH" XDG_DATA_HOME="$data" $(group_key "$action" Exec) ||
+  fail "the action's command failed"
+[[ $(cat "$work/opened") == "$data/pexaro/bilder" ]] || fail "xdg-open was given $(cat "$work/opened")"
+[[ -f "$data/pexaro/settings.txt" && -d "$data/pexaro/bilder/Farben" ]] ||
+  fail "the action did not prepare the game folder"
 [[ $(key Icon) == "$id" ]] || fail "Icon=$(key Icon), expected $id"
 for icon in scalable/apps/$id.svg 48x48/apps/$id.png 128x128/apps/$id.png; do
   [[ -f "$prefix/share/icons/hicolor/$icon" ]] || fail "no icon $icon"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: built with CPack, it depends on the packages of the libraries the game
-# actually links (and on the font), prefers sdl12-compat, carries its copyright file, installs
+# actually links (and on the font), recommends sdl12-compat, carries its copyright file, installs
 # with apt, starts from its menu entry's command into the game's menu with the sample sets, on
 # sdl12-compat where it is installed, with the icon and the window class of its menu entry, and
 # leaves nothing behind when purged.
@@ -57,7 +57,12 @@ while IFS= read -r group; do
   grep -qxF -f <(names "$group") <<<"$owners" || fail "the dependency $group is linked by nothing"
 done < <(tr ',' '\n' <<<"$depends")
 
-[[ ",$depends," == *", libsdl1.2-compat | libsdl1.2debian,"* ]] || fail "sdl12-compat is not preferred"
+# sdl12-compat is recommended, which apt installs by default; the classic library, which
+# SDL_image needs anyway, meets the dependency on SDL 1.2.
+recommends=$(dpkg-deb -f "$deb" Recommends)
+[[ "$recommends" == libsdl1.2-compat ]] || fail "Recommends: $recommends, expected libsdl1.2-compat"
+[[ ", $depends," =~ ", libsdl1.2debian"( \([^\)]*\))?"," && "$depends" != *libsdl1.2-compat* ]] ||
+  fail "the dependency on SDL 1.2 is not the classic library alone"
 copyright=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/pexaro/copyright) ||
   fail "no copyright file in the package"
 [[ "$copyright" == "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"* &&
@@ -70,7 +75,7 @@ installed=1
 
 # The menu entry's command, as a desktop starts it: with the player's own home.
 entry=/usr/share/applications/org.pexaro.pexaro.desktop
-command=$(sed -n 's/^Exec=//p' "$entry")
+command=$(sed -n '/^\[Desktop Entry\]$/,/^\[/s/^Exec=//p' "$entry")
 [[ $(command -v "$command") == /usr/bin/pexaro ]] || fail "Exec=$command is not the installed launcher"
 home="$work/home"
 mkdir "$home"
@@ -93,7 +98,7 @@ else
 fi
 # The icon and the class that groups the window with its menu entry.
 properties=$(xprop -id "$window_id" -f _NET_WM_ICON 32c ' = $0, $1\n' WM_CLASS _NET_WM_ICON WM_HINTS)
-class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+class=$(sed -n '/^\[Desktop Entry\]$/,/^\[/s/^StartupWMClass=//p' "$entry")
 [[ -n "$class" && "$properties" == *"WM_CLASS(STRING) = \"$class\", \"$class\""* ]] ||
   fail "the window's class is not StartupWMClass=$class: $(head -n 1 <<<"$properties")"
 # sdl12-compat sets it as _NET_WM_ICON, the classic library as a bitmap in WM_HINTS.
