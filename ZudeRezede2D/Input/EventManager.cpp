@@ -19,7 +19,10 @@ std::optional<size_t> KeyIndex(const SDL_Event& event) {
 
 }  // namespace
 
-EventManager::EventManager() : inputManager_("Main Input Handler") { SDL_EnableUNICODE(1); }
+EventManager::EventManager() : inputManager_("Main Input Handler") {
+    SDL_EnableUNICODE(1);
+    EndKeyRepeat();
+}
 
 void EventManager::EndKeyRepeat() { SDL_EnableKeyRepeat(kKeyRepeatDelayMs, kKeyRepeatIntervalMs); }
 

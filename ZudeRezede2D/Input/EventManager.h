@@ -31,8 +31,8 @@ class EventManager {
 
     // Ends the repeat of whatever key is held now and keeps key repeat on for the next press:
     // setting SDL's key repeat anew restarts its timer, on both SDL 1.2 libraries, from the next
-    // press on. The engine calls it at every screen switch (GameEngine::SetEventManager), which
-    // also sets the repeat up for the first screen.
+    // press on. Every new manager sets it up; the engine calls it again at every screen switch
+    // (GameEngine::SetEventManager), since the next scene may have been made long before.
     static void EndKeyRepeat();
 
     EventManager();
