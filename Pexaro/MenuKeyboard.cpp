@@ -18,6 +18,7 @@ void Menu::BindKeys() {
     keys_->On(Keys::PageUp, [this] { TurnPage(-1); });
     keys_->On(Keys::PageDown, [this] { TurnPage(1); });
     keys_->On(Keys::Return, [this] { StartIfReady(); });
+    keys_->On(Keys::KeypadEnter, [this] { StartIfReady(); });
     // Escape stays unbound: nobody leaves the game by accident.
     // Typing goes to the name at once; a click elsewhere still takes it away as before.
     nameEdit_->SetActive(true);

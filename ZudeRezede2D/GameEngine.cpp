@@ -70,6 +70,14 @@ void GameEngine::SetScene(const std::shared_ptr<Scene>& scene, bool disposeOld) 
     }
 }
 
+void GameEngine::SetEventManager(const std::shared_ptr<EventManager>& manager) {
+    if (manager == eventManager_) return;
+    // A screen switch: a key held across it belongs to the screen before.
+    EventManager::EndKeyRepeat();
+    if (manager && eventManager_) manager->TakeOverHeldKeys(*eventManager_);
+    eventManager_ = manager;
+}
+
 void GameEngine::Run() {
     try {
         while (running_ && Step(SDL_GetTicks())) SDL_Delay(1);

@@ -45,9 +45,10 @@ class GameEngine {
     // The workers that decode pictures while frames go on; their results are taken up at the
     // start of every frame.
     BackgroundDecoder& Decoder() { return *decoder_; }
-    virtual void SetEventManager(const std::shared_ptr<EventManager>& manager) {
-        eventManager_ = manager;
-    }
+    // The input receiver of the screen now shown (Scene::ShowScene). At a switch to another
+    // manager the repeat of a held key ends (EventManager::EndKeyRepeat), and keys held across
+    // the switch are ignored by the new manager until released (EventManager::TakeOverHeldKeys).
+    virtual void SetEventManager(const std::shared_ptr<EventManager>& manager);
     // A new scene of this engine; it is not shown.
     virtual std::shared_ptr<Scene> CreateScene(const std::string& name);
 

@@ -14,6 +14,8 @@ enum class Keys : int32_t {
     Escape = 27,
     Space = 32,
     Delete = 127,
+    // The Enter key of the number pad.
+    KeypadEnter = 271,
     Up = 273,
     Down = 274,
     Right = 275,
@@ -21,5 +23,8 @@ enum class Keys : int32_t {
     PageUp = 280,
     PageDown = 281,
 };
+
+// Return or the number pad's Enter: both are Enter to the player.
+constexpr bool IsEnter(Keys key) { return key == Keys::Return || key == Keys::KeypadEnter; }
 
 }  // namespace zr2d

@@ -49,6 +49,7 @@ bool TextEdit::AcceptText(const std::string&) const { return true; }
 
 void TextEdit::SetText(const std::string& text) {
     textNode_->SetText(text);
+    PlaceCursor();
     textChanged_.Raise();
 }
 
@@ -73,7 +74,7 @@ void TextEdit::HandleKey(std::span<const uint8_t> keys) {
     if (Held(keys, Keys::Backspace) || key == Keys::Backspace) {
         textNode_->SetText(Text().size() > 1 ? common::Utf8::WithoutLastCharacter(Text()) : "");
         textChanged_.Raise();
-    } else if (Held(keys, Keys::Return) || key == Keys::Return) {
+    } else if (Held(keys, Keys::Return) || Held(keys, Keys::KeypadEnter) || IsEnter(key)) {
         enterPressed_.Raise();
     } else {
         const std::string typed = events.TypedText();

@@ -13,8 +13,8 @@
 namespace zr2d {
 
 // A one-line text field. While active (clicked into) it appends the character of each key
-// press, deletes the last character on Backspace, raises EnterPressed on Return, and shows a
-// blinking cursor behind the text.
+// press, deletes the last character on Backspace, raises EnterPressed on Return or the number
+// pad's Enter, and shows a blinking cursor behind the text.
 class TextEdit : public Control {
   public:
     TextEdit(zr2d::Frame& frame, const std::string& id, const common::Rect& rect,
@@ -34,7 +34,7 @@ class TextEdit : public Control {
     // Whether a typed text may be appended.
     virtual bool AcceptText(const std::string& text) const;
     virtual const std::string& Text() const { return textNode_->Text(); }
-    // Raises TextChanged even when the text stays the same; the cursor is not moved.
+    // Raises TextChanged even when the text stays the same; the cursor goes to the text's end.
     virtual void SetText(const std::string& text);
     // Right-aligned text ends 3 units before the right edge.
     virtual void SetAlignLeft(bool alignLeft);

@@ -149,12 +149,32 @@ TEST_F(MenuTest, TheKeyboardPicksSetsAcrossPagesAndStartsOnlyWhenTheButtonWould)
     for (int i = 0; i < 9; ++i) Press(SDLK_BACKSPACE);
     EXPECT_FALSE(start->Enabled());
     Enter();
+    Press(SDLK_KP_ENTER);
     ASSERT_NE(CurrentMenu(), nullptr);
     Type("Kim");
-    Enter();
+    // The number pad's Enter starts as Return does. Held on, it repeats into the game, whose
+    // answer field takes neither its repeats nor counts it held while a letter is typed.
+    Hold(SDLK_KP_ENTER, 13);
     ASSERT_NE(Game(), nullptr);
     EXPECT_EQ(Data().PlayerName(), "Kim");
     EXPECT_EQ(common::Utf8Path::Text(Data().GameFolder().filename()), "Dünen");
+    Frame();
+    const auto quickPoints = [&] {
+        return std::dynamic_pointer_cast<zr2d::TextNode>(Find("quickPointInfo"))->Text();
+    };
+    for (int i = 0; i < 3; ++i) Hold(SDLK_KP_ENTER, 13);
+    Type("H");
+    EXPECT_EQ(Game()->Input()->Text(), "H");
+    EXPECT_EQ(quickPoints(), "00 Punkte");
+    // Let go, it is Enter again.
+    Release(SDLK_KP_ENTER);
+    Press(SDLK_KP_ENTER);
+    EXPECT_EQ(quickPoints(), "0 Punkte");
+    // Back in the menu, Return starts the chosen set again.
+    Press(SDLK_ESCAPE);
+    ASSERT_NE(CurrentMenu(), nullptr);
+    Enter();
+    ASSERT_NE(Game(), nullptr);
 }
 
 TEST_F(MenuTest, APendingScoreIsEnteredOnceAndSaved) {
@@ -202,6 +222,10 @@ TEST_F(MenuTest, ThreeStoredTablesReadBackWithTheLastPlayer) {
     EXPECT_EQ(tables[2].Entries()[1].Name(), "Ann?a");
     EXPECT_EQ(std::dynamic_pointer_cast<zr2d::TextEdit>(ControlNamed("teName"))->Text(), "Cleo");
     EXPECT_TRUE(log_.Contains("| setted playername: Cleo\n"));
+    // The field takes typing from the start; its cursor stands behind the stored name, not
+    // where the name it was built with ("Spieler 1") ended.
+    const auto name = Find("teName");
+    EXPECT_EQ(Find("teName_cursor")->Position().X(), name->Position().X() + name->Size().X() + 3);
 }
 
 TEST_F(MenuTest, NoPictureFolderGivesAnEmptyMenu) {

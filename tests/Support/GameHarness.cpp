@@ -18,6 +18,7 @@ GameHarness::GameHarness(bool showLog)
 }
 
 GameHarness::~GameHarness() {
+    for (const SDLKey key : held_) SDL_GetKeyState(nullptr)[key] = 0;
     engine_->Dispose();
     std::filesystem::current_path(previousFolder_);
 }
@@ -57,6 +58,26 @@ void GameHarness::Press(SDLKey key) {
     SDL_Event event{};
     event.type = SDL_KEYDOWN;
     event.key.state = SDL_PRESSED;
+    event.key.keysym.sym = key;
+    Handle(event);
+}
+
+void GameHarness::Hold(SDLKey key, uint16_t unicode) {
+    SDL_GetKeyState(nullptr)[key] = 1;
+    held_.push_back(key);
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.state = SDL_PRESSED;
+    event.key.keysym.sym = key;
+    event.key.keysym.unicode = unicode;
+    Handle(event);
+}
+
+void GameHarness::Release(SDLKey key) {
+    SDL_GetKeyState(nullptr)[key] = 0;
+    SDL_Event event{};
+    event.type = SDL_KEYUP;
+    event.key.state = SDL_RELEASED;
     event.key.keysym.sym = key;
     Handle(event);
 }

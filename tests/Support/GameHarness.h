@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Pexaro/GameControl.h"
 #include "Pexaro/Menu.h"
@@ -35,6 +36,10 @@ class GameHarness {
     void Enter();
     // A key that types nothing (arrows, Page Up, Escape, F11).
     void Press(SDLKey key);
+    // A key held down, as SDL's key state shows it: the first call is its press, each further
+    // call a repeat. Release lets it go; the harness lets go of every held key at its end.
+    void Hold(SDLKey key, uint16_t unicode = 0);
+    void Release(SDLKey key);
     void Click(int x, int y);
     // The first node of that name below the current scene's root.
     std::shared_ptr<zr2d::Node> Find(const std::string& name) const;
@@ -55,6 +60,7 @@ class GameHarness {
   private:
     void Handle(SDL_Event event);
     std::filesystem::path previousFolder_;
+    std::vector<SDLKey> held_;
 };
 
 }  // namespace testsupport

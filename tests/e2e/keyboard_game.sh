@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Plays a whole game without the mouse: the name typed at once, a set
-# chosen with the arrow keys across pages, Enter to start, the answers, the total in game.dat,
-# a second game left with Escape, Escape in the menu ignored. The mouse is never touched.
+# chosen with the arrow keys across pages, Enter to start (held on while the answer begins), the
+# answers (the second with the number pad's Enter), the total in game.dat, a second game started
+# with the number pad's Enter and left with Escape, Escape in the menu ignored. The mouse is never
+# touched.
 # Usage: keyboard_game.sh <run folder with pexaro> <pexaro-gamedat>
 set -euo pipefail
 run=$1
@@ -52,19 +54,29 @@ xdotool type --delay 60 "Tastatur"
 key Next
 key Prior
 key Down
-key Return
+# Enter is held on into the game while the answer begins: the game takes neither its repeats nor
+# counts it as held, so the letters typed under it are letters and no empty answer goes in.
+xdotool keydown Return
 pause 2
-# Enter is ignored while the pictures cross-fade; pressed again until the answer is taken.
+xdotool type --delay 60 "Hu"
+pause 0.5
+xdotool keyup Return
+pause 0.3
+# Enter is ignored while the pictures cross-fade; pressed again until the answer is taken. The
+# second answer is given with the number pad's Enter.
 answers=0
-for answer in Hund Hund; do
-  xdotool type --delay 60 "$answer"
+for step in "nd Return" "Hund KP_Enter"; do
+  read -r text enter <<<"$step"
+  xdotool type --delay 60 "$text"
   answers=$((answers + 1))
   for _ in $(seq $((100 * slow))); do
-    key Return
+    key "$enter"
     taken=$(grep -c "CheckName: " "$work/log" || true)
     [[ $taken -ge $answers ]] && break
   done
 done
+first=$(grep -m1 "CheckName: " "$work/log" || true)
+[[ $first == *" entered: HundCheckName: "* ]] || fail "the held Enter took the letters typed under it: $first"
 for _ in $(seq 60); do
   [[ -f game.dat ]] && break
   sleep 1
@@ -74,9 +86,10 @@ saved=$("$gamedat" show game.dat)
 grep -qx "{(Vorlatec)|HighscoreGameName}Aaa Test" <<<"$saved" || fail "no table for the set: $saved"
 grep -qx "Tastatur?10" <<<"$saved" || fail "the total was not entered: $saved"
 
-# The same set is still chosen: Enter starts it again, Escape leaves without a score.
+# The same set is still chosen: the number pad's Enter starts it again, Escape leaves without a
+# score.
 pause 1
-key Return
+key KP_Enter
 pause 2
 xdotool type --delay 60 "Hund"
 key Escape

@@ -32,7 +32,10 @@ class EventManagerTest : public ::testing::Test {
                                 keys[SDLK_RETURN] != 0});
             });
     }
-    ~EventManagerTest() override { SDL_GetKeyState(nullptr)[SDLK_RETURN] = 0; }
+    ~EventManagerTest() override {
+        Uint8* keys = SDL_GetKeyState(nullptr);
+        keys[SDLK_RETURN] = keys[SDLK_a] = keys[SDLK_b] = 0;
+    }
 
     static SDL_Event Motion(uint16_t x, uint16_t y) {
         SDL_Event e{};
@@ -128,4 +131,62 @@ TEST_F(EventManagerTest, HandlerCountWaitsForTheNextDispatch) {
     EXPECT_EQ(manager.HandlerCount(), 1);
     manager.HandleEvent(Motion(2, 2));
     EXPECT_EQ(manager.HandlerCount(), 2);
+}
+
+// The press that switched screens, held on: the next screen gets none of its repeats, and does
+// not see it held, until it is released; a press of another key still arrives.
+TEST_F(EventManagerTest, AKeyHeldAcrossTheSwitchIsIgnoredUntilReleased) {
+    Uint8* keys = SDL_GetKeyState(nullptr);
+    zr2d::EventManager previous;
+    keys[SDLK_RETURN] = 1;
+    previous.HandleEvent(Key(SDL_KEYDOWN, SDLK_RETURN, 13));
+    manager.TakeOverHeldKeys(previous);
+    EXPECT_TRUE(manager.IsHeldFromBefore(zr2d::Keys::Return));
+    manager.HandleEvent(Key(SDL_KEYDOWN, SDLK_RETURN, 13));  // a repeat
+    EXPECT_TRUE(seen.empty());
+    keys[SDLK_a] = 1;
+    manager.HandleEvent(Key(SDL_KEYDOWN, SDLK_a, 'a'));
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_FALSE(seen[0].returnHeld);
+    keys[SDLK_a] = 0;
+    manager.HandleEvent(Key(SDL_KEYUP, SDLK_a, 'a'));
+
+    // Taken over once more before the release: the third screen ignores it as well.
+    zr2d::EventManager third;
+    third.TakeOverHeldKeys(manager);
+    EXPECT_TRUE(third.IsHeldFromBefore(zr2d::Keys::Return));
+    EXPECT_FALSE(third.IsHeldFromBefore(static_cast<zr2d::Keys>(SDLK_a)));
+
+    keys[SDLK_RETURN] = 0;
+    manager.HandleEvent(Key(SDL_KEYUP, SDLK_RETURN, 13));
+    EXPECT_FALSE(manager.IsHeldFromBefore(zr2d::Keys::Return));
+    keys[SDLK_RETURN] = 1;
+    manager.HandleEvent(Key(SDL_KEYDOWN, SDLK_RETURN, 13));  // pressed anew
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_TRUE(seen[1].returnHeld);
+    EXPECT_EQ(manager.LastKey(), zr2d::Keys::Return);
+}
+
+// Only a key whose press was handled before the switch counts: a key that SDL's state shows held
+// because its press is still queued is a new press, and one whose release is queued is not held.
+TEST_F(EventManagerTest, OnlyKeysPressedBeforeTheSwitchAndStillHeldAreIgnored) {
+    Uint8* keys = SDL_GetKeyState(nullptr);
+    zr2d::EventManager previous;
+    previous.HandleEvent(Key(SDL_KEYDOWN, SDLK_RETURN, 13));  // released again: state up
+    keys[SDLK_a] = 1;                                         // pressed, not yet handled
+    manager.TakeOverHeldKeys(previous);
+    EXPECT_FALSE(manager.IsHeldFromBefore(zr2d::Keys::Return));
+    EXPECT_FALSE(manager.IsHeldFromBefore(static_cast<zr2d::Keys>(SDLK_a)));
+    manager.HandleEvent(Key(SDL_KEYDOWN, SDLK_a, 'a'));
+    manager.HandleEvent(Key(SDL_KEYDOWN, SDLK_RETURN, 13));
+    EXPECT_EQ(seen.size(), 2u);
+
+    // A key released before the switch, as far as the events tell, is not carried either.
+    zr2d::EventManager earlier;
+    keys[SDLK_b] = 1;
+    earlier.HandleEvent(Key(SDL_KEYDOWN, SDLK_b, 'b'));
+    earlier.HandleEvent(Key(SDL_KEYUP, SDLK_b, 'b'));  // and pressed again, its press queued
+    zr2d::EventManager next;
+    next.TakeOverHeldKeys(earlier);
+    EXPECT_FALSE(next.IsHeldFromBefore(static_cast<zr2d::Keys>(SDLK_b)));
 }

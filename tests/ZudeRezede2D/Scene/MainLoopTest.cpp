@@ -153,6 +153,65 @@ TEST_F(MainLoopTest, SwitchingSceneInsideAnInputHandler) {
     EXPECT_TRUE(old.expired());  // released once the frame had unwound
 }
 
+// A key that switches screens and is held on: its repeats, still queued or still to come, stay
+// with the screen before. The switch is the one place where SDL's key repeat ends.
+TEST_F(MainLoopTest, ASwitchOnAHeldKeyEndsItsRepeatAndTheNextSceneIgnoresIt) {
+    const auto keyEvent = [](uint8_t type, SDLKey sym) {
+        SDL_Event e{};
+        e.type = type;
+        e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+        e.key.keysym.sym = sym;
+        return e;
+    };
+    const auto repeat = [] {
+        int delay = -1;
+        int interval = -1;
+        SDL_GetKeyRepeat(&delay, &interval);
+        return std::to_string(delay) + "/" + std::to_string(interval);
+    };
+    auto next = engine_->CreateScene("Next");
+    EXPECT_EQ(repeat(), "300/40");  // every new scene sets it up
+    SDL_EnableKeyRepeat(0, 0);      // as if the next scene had been made long before
+    int switches = 0;
+    scene_->EventManager()->AddInputHandler(std::nullopt,
+                                            [&](bool, EventType kind, auto, const auto&) {
+                                                if (kind != EventType::KeyPress) return;
+                                                ++switches;
+                                                next->ShowScene(false);
+                                            });
+    std::vector<std::string> seen;
+    next->EventManager()->AddInputHandler(
+        std::nullopt, [&](bool, EventType kind, std::span<const uint8_t> keys, const auto&) {
+            if (kind != EventType::KeyPress) return;
+            const Keys key = next->EventManager()->LastKey();
+            seen.push_back(std::to_string(static_cast<int>(key)) +
+                           (keys[SDLK_RETURN] != 0 ? "+return" : ""));
+        });
+    // The window's own events first: focus events make SDL read the real key state anew.
+    engine_->Step(984);
+    Uint8* keys = SDL_GetKeyState(nullptr);
+    keys[SDLK_RETURN] = 1;
+    Push(keyEvent(SDL_KEYDOWN, SDLK_RETURN));
+    Push(keyEvent(SDL_KEYDOWN, SDLK_RETURN));  // repeats, queued behind the press
+    Push(keyEvent(SDL_KEYDOWN, SDLK_RETURN));
+    Push(keyEvent(SDL_KEYDOWN, SDLK_TAB));  // another key still counts
+    engine_->Step(1000);
+    EXPECT_EQ(switches, 1);
+    EXPECT_EQ(engine_->CurrentScene(), next);
+    EXPECT_EQ(repeat(), "300/40");
+    EXPECT_EQ(seen, (std::vector<std::string>{"9"}));  // Return does not show as held either
+    keys[SDLK_RETURN] = 0;
+    Push(keyEvent(SDL_KEYUP, SDLK_RETURN));
+    Push(keyEvent(SDL_KEYDOWN, SDLK_RETURN));  // pressed anew
+    engine_->Step(1016);
+    EXPECT_EQ(seen, (std::vector<std::string>{"9", "13"}));
+    // Showing the shown scene again is no switch.
+    SDL_EnableKeyRepeat(0, 0);
+    next->ShowScene(false);
+    EXPECT_EQ(repeat(), "0/0");
+    EventManager::EndKeyRepeat();
+}
+
 TEST_F(MainLoopTest, SwitchingSceneInsideAFrameHandlerAndAnAnimation) {
     auto second = engine_->CreateScene("Second");
     auto third = engine_->CreateScene("Third");

@@ -71,13 +71,18 @@ TEST_F(TextEditTest, BackspaceRemovesWholeCharactersAndReturnRaisesEnter) {
     EXPECT_EQ(enters_.count, 1);
     EXPECT_EQ(edit_->Text(), "a");
     EXPECT_EQ(changes_.count, changes);
+    // The number pad's Enter is Enter too.
+    PressKey(SDLK_KP_ENTER, 13);
+    EXPECT_EQ(enters_.count, 2);
+    EXPECT_EQ(edit_->Text(), "a");
+    EXPECT_EQ(changes_.count, changes);
 
     // Both held: Backspace wins.
     SDL_GetKeyState(nullptr)[SDLK_RETURN] = 1;
     PressKey(SDLK_BACKSPACE, 8);
     SDL_GetKeyState(nullptr)[SDLK_RETURN] = 0;
     EXPECT_EQ(edit_->Text(), "");
-    EXPECT_EQ(enters_.count, 1);
+    EXPECT_EQ(enters_.count, 2);
 
     edit_->SetText("");  // unchanged text, still reported
     EXPECT_EQ(changes_.count, changes + 2);
@@ -92,12 +97,20 @@ TEST_F(TextEditTest, KeysReleasedBeforeTheirPressIsHandledStillCount) {
     EXPECT_EQ(edit_->Text(), "a");
     TapKey(SDLK_RETURN, 13);
     EXPECT_EQ(enters_.count, 1);
+    TapKey(SDLK_KP_ENTER, 13);
+    EXPECT_EQ(enters_.count, 2);
     // Return as the event's key with Backspace held counts as Backspace.
     SDL_GetKeyState(nullptr)[SDLK_BACKSPACE] = 1;
     TapKey(SDLK_RETURN, 13);
     SDL_GetKeyState(nullptr)[SDLK_BACKSPACE] = 0;
     EXPECT_EQ(edit_->Text(), "");
-    EXPECT_EQ(enters_.count, 1);
+    EXPECT_EQ(enters_.count, 2);
+    // A letter typed while the number pad's Enter is held counts as Enter, as with Return.
+    SDL_GetKeyState(nullptr)[SDLK_KP_ENTER] = 1;
+    TapKey(SDLK_x, 'x');
+    SDL_GetKeyState(nullptr)[SDLK_KP_ENTER] = 0;
+    EXPECT_EQ(edit_->Text(), "");
+    EXPECT_EQ(enters_.count, 3);
 }
 
 TEST_F(TextEditTest, NumberEditTakesDigitsOnly) {
@@ -120,6 +133,12 @@ TEST_F(TextEditTest, TheCursorFollowsTheTextAndBlinksOnlyWhileActive) {
     EXPECT_EQ(Cursor()->Position().X(), text->Size().X() + 3);
     EXPECT_EQ(Cursor()->Position().Y(), 2);
     Type("d");
+    EXPECT_EQ(Cursor()->Position().X(), text->Size().X() + 3);
+    // A text set while the field is active: the cursor goes to its end without a key press,
+    // behind a longer text and back to a shorter one.
+    edit_->SetText("Maximilian Mustermann");
+    EXPECT_EQ(Cursor()->Position().X(), text->Size().X() + 3);
+    edit_->SetText("Al");
     EXPECT_EQ(Cursor()->Position().X(), text->Size().X() + 3);
 
     // Fades in and out while active.

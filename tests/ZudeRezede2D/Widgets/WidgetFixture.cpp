@@ -29,7 +29,7 @@ WidgetTest::WidgetTest() {
 WidgetTest::~WidgetTest() {
     // The fixture's engine disposes the scene; nothing may stay held in the key state.
     Uint8* keys = SDL_GetKeyState(nullptr);
-    keys[SDLK_BACKSPACE] = keys[SDLK_RETURN] = 0;
+    keys[SDLK_BACKSPACE] = keys[SDLK_RETURN] = keys[SDLK_KP_ENTER] = 0;
 }
 
 std::shared_ptr<Frame> WidgetTest::MakeFrame(const std::string& name, NodeCreator creator) {
