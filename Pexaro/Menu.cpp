@@ -301,8 +301,6 @@ common::Highscores* Menu::FindTable(const std::string& gameName) {
     return highscores_.FindTable(gameName);
 }
 
-std::string Menu::KeyText() { return GameDatLayout::Key(); }
-
 bool Menu::EnterPendingScore() {
     if (Data().Points() < 0) {
         MyLog::Info("DON'T SAVE");

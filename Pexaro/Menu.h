@@ -38,8 +38,6 @@ class Menu : public GameScene {
     void RefreshGames();
     void OnGameSelected(const std::vector<uint16_t>& selected);
     void UpdateStartButton();
-    // The key for game.dat: six digits of a number and eleven bytes of a text, interleaved.
-    static std::string KeyText();
     const std::vector<common::Highscores>& Tables() const { return highscores_.Tables(); }
     // Thumbnails of this page on screen so far (they arrive from the background decoder).
     size_t ThumbnailsShown() const { return thumbnails_.size(); }

@@ -23,6 +23,7 @@ add_library(ZudeRezede2DPictures STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Video/RgbaShrink.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Video/UprightTurn.cpp
 )
+pexaro_target_warnings(ZudeRezede2DPictures)
 target_include_directories(ZudeRezede2DPictures PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(ZudeRezede2DPictures
   PUBLIC Common PkgConfig::SDL

@@ -10,6 +10,7 @@
 #include "BenchPictures.h"
 #include "Common/FileSystem/EncryptedFile.h"
 #include "FrameClock.h"
+#include "Pexaro/GameDatLayout.h"
 #include "PictureGame.h"
 #include "Support/GameHarness.h"
 
@@ -67,7 +68,7 @@ void WriteFullTable() {
     int points = 100;
     for (const char* name : names)
         lines.push_back(std::string(name) + "?" + std::to_string(points -= 7));
-    common::EncryptedFile::Write(pexaro::Menu::kSaveFile, pexaro::Menu::KeyText(), lines);
+    common::EncryptedFile::Write(pexaro::Menu::kSaveFile, pexaro::GameDatLayout::Key(), lines);
 }
 
 void Frame_Menu(benchmark::State& state) {

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what is missing, builds, and runs every test twice: in a normal build and under
-# AddressSanitizer + UndefinedBehaviorSanitizer; then the worker tests under ThreadSanitizer, a
-# short run of every fuzz target, and the Windows build's tests under Wine.
+# Installs what is missing, checks the includes across layers, builds, and runs every test twice:
+# in a normal build and under AddressSanitizer + UndefinedBehaviorSanitizer; then the worker tests
+# under ThreadSanitizer, a short run of every fuzz target, and the Windows build's tests under Wine.
 # Exits non-zero if anything fails.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -12,6 +12,10 @@ bash scripts/install-deps.sh || exit 1
 
 jobs=$(nproc)
 status=0
+
+# Before anything is built: no file includes a header of a library its own does not link.
+echo "=== layers: includes against what each library links"
+python3 scripts/check-layers.py || status=1
 
 build_and_test() {
   local name=$1

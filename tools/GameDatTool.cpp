@@ -10,7 +10,7 @@
 
 #include "Common/FileSystem/EncryptedFile.h"
 #include "Common/Platform/Platform.h"
-#include "Pexaro/Menu.h"
+#include "Pexaro/GameDatLayout.h"
 
 int main(int argc, char** argv) {
     common::Platform::PrepareConsole();
@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     const std::string file = arguments.size() > 2 ? arguments[2] : "game.dat";
     try {
         if (command == "show") {
-            const auto lines = common::EncryptedFile::Read(file, pexaro::Menu::KeyText());
+            const auto lines = common::EncryptedFile::Read(file, pexaro::GameDatLayout::Key());
             if (!lines) {
                 std::cerr << file << " does not exist\n";
                 return 1;
@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
         if (command == "write") {
             std::vector<std::string> lines;
             for (std::string line; std::getline(std::cin, line);) lines.push_back(line);
-            common::EncryptedFile::Write(file, pexaro::Menu::KeyText(), lines);
+            common::EncryptedFile::Write(file, pexaro::GameDatLayout::Key(), lines);
             return 0;
         }
     } catch (const std::exception& error) {

@@ -10,6 +10,7 @@
 #include "Common/FileSystem/EncryptedFile.h"
 #include "Common/RandomNumber.h"
 #include "GameFixture.h"
+#include "Pexaro/GameDatLayout.h"
 #include "Support/HostCommand.h"
 
 using common::Color;
@@ -29,7 +30,7 @@ class GameRulesTest : public GameTest {
         FinishTransition();
     }
     std::vector<std::string> SavedLines() {
-        return common::EncryptedFile::Read("game.dat", Menu::KeyText())
+        return common::EncryptedFile::Read("game.dat", GameDatLayout::Key())
             .value_or(std::vector<std::string>{});
     }
 };

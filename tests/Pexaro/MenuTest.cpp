@@ -13,6 +13,7 @@
 #include "Common/FileSystem/EncryptedFile.h"
 #include "Common/Platform/Utf8Path.h"
 #include "GameFixture.h"
+#include "Pexaro/GameDatLayout.h"
 #include "ZudeRezede2D/Scene/SimpleFormNode.h"
 #include "ZudeRezede2D/Video/Data/ColoredVertex.h"
 #include "ZudeRezede2D/Video/Data/SingleVertices.h"
@@ -50,7 +51,7 @@ class MenuTest : public GameTest {
         for (int i = 0; i < 600 && (in->Transparency() < 255 || out->Visible()); ++i) Frame();
     }
     std::vector<std::string> Saved() {
-        return common::EncryptedFile::Read("game.dat", Menu::KeyText())
+        return common::EncryptedFile::Read("game.dat", GameDatLayout::Key())
             .value_or(std::vector<std::string>{});
     }
 };
@@ -209,7 +210,7 @@ TEST_F(MenuTest, APendingScoreIsEnteredOnceAndSaved) {
 
 TEST_F(MenuTest, ThreeStoredTablesReadBackWithTheLastPlayer) {
     common::EncryptedFile::Write(
-        "game.dat", Menu::KeyText(),
+        "game.dat", GameDatLayout::Key(),
         {"{(Vorlatec)|Playername}", "Cleo", "{(Vorlatec)|Highscore}",
          "{(Vorlatec)|HighscoreGameName}Tiere", "Anna?57", "Ben?41", "{(Vorlatec)|Highscore}",
          "{(Vorlatec)|HighscoreGameName}Städte", "Ben?63", "{(Vorlatec)|Highscore}",
@@ -257,7 +258,7 @@ TEST_F(MenuTest, TheChosenSetsTableFadesInOverTheOtherPanelBestRowBrightest) {
     MakeSet("Städte", {"Rom.png"});
     MakeSet("Tiere", {"Hund.png"});
     common::EncryptedFile::Write(
-        "game.dat", Menu::KeyText(),
+        "game.dat", GameDatLayout::Key(),
         {"{(Vorlatec)|Playername}", "Cleo", "{(Vorlatec)|Highscore}",
          "{(Vorlatec)|HighscoreGameName}Tiere", "Anna?57", "Ben?41", "Cleo?9",
          "{(Vorlatec)|Highscore}", "{(Vorlatec)|HighscoreGameName}Städte", "Dora?30"});
@@ -309,7 +310,7 @@ TEST_F(MenuTest, TheChosenSetsTableFadesInOverTheOtherPanelBestRowBrightest) {
 
 TEST(MenuKey, TheKeyOfGameDatNeverChanges) {
     // Saved highscores can only be read with the key they were written with.
-    EXPECT_EQ(Menu::KeyText(), "5qT87#2vL1m23xW99");
+    EXPECT_EQ(GameDatLayout::Key(), "5qT87#2vL1m23xW99");
 }
 
 }  // namespace pexaro::test
@@ -320,7 +321,7 @@ TEST_F(MenuTest, ADamagedSaveFileIsKeptBeforeItIsRewritten) {
     MakeSet("Tiere", {"Hund.png"});
     // The second table has a row without separator: the first one is still readable.
     common::EncryptedFile::Write(
-        "game.dat", Menu::KeyText(),
+        "game.dat", GameDatLayout::Key(),
         {"{(Vorlatec)|Playername}", "Cleo", "{(Vorlatec)|Highscore}",
          "{(Vorlatec)|HighscoreGameName}Tiere", "Anna?57", "{(Vorlatec)|Highscore}",
          "{(Vorlatec)|HighscoreGameName}Städte", "kaputt"});
@@ -367,7 +368,7 @@ TEST_F(MenuTest, ADamagedSaveFileIsKeptBeforeItIsRewritten) {
 
 TEST_F(MenuTest, RowsOutsideAnyTableAreKeptInTheCopyOfTheDamagedFile) {
     MakeSet("Tiere", {"Hund.png"});
-    common::EncryptedFile::Write("game.dat", Menu::KeyText(),
+    common::EncryptedFile::Write("game.dat", GameDatLayout::Key(),
                                  {"{(Vorlatec)|Playername}", "Cleo", "Anna?57", "Ben?12"});
     const std::string original = dir_.Read("game.dat");
     Data().SetPlayerName("Ben");

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "Common/FileSystem/EncryptedFile.h"
-#include "Pexaro/Menu.h"
+#include "Pexaro/GameDatLayout.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     }
     const std::vector<std::string> tables[] = {ReadLines(argv[2]), ReadLines(argv[3])};
     for (unsigned long n = 0;; ++n) {
-        common::EncryptedFile::Write(argv[1], pexaro::Menu::KeyText(), tables[n % 2]);
+        common::EncryptedFile::Write(argv[1], pexaro::GameDatLayout::Key(), tables[n % 2]);
         if (n == 0) std::cout << "saving" << std::endl;
     }
 }
