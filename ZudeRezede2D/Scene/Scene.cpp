@@ -55,9 +55,9 @@ void Scene::Update(uint32_t ticks) {
         if (disposed_) return;
         camera_->Update(gameEngine_);
         if (updateHandlerEnabled_ && updateHandler_) updateHandler_();
-    } catch (const std::exception& error) {
+    } catch (const std::exception&) {
         MyLog::Info("Fehler in Scene.Update " + name_);
-        std::throw_with_nested(common::Exception(error.what()));
+        std::throw_with_nested(common::Exception("Fehler in Scene.Update " + name_));
     }
 }
 
