@@ -75,7 +75,8 @@ class Engine {
                                const std::optional<common::Point3D>& rotation,
                                const std::optional<common::Point3D>& scale);
     virtual void PushIdentity();
-    // A node's end of PushTransform; the same pop as PopMatrix, which ends a PushIdentity.
+    // Ends a PushTransform by forwarding to PopMatrix, the one pop for both pushes; the two
+    // names keep each push paired with its end where nodes and cameras call them.
     virtual void PopTransform();
     virtual void PopMatrix();
     // Column-major, as OpenGL keeps it.
