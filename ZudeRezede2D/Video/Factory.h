@@ -72,8 +72,7 @@ class Factory {
     std::shared_ptr<zr2d::Texture> CreatePictureTexture(const Picture& picture,
                                                         const std::string& id);
 
-    // The edge of the next part along one axis: the smallest power of two from 8 up that
-    // holds remaining, capped by MaxTextureSize (except for the smallest edge of 8).
+    // The splitter's edge of the next part (SurfaceSplitter::PartSize).
     int32_t PartSize(int32_t remaining) const;
     // Deletes one part's texture; the surface cache calls it for the parts it still holds.
     void DeleteTexture(const Surface& part);

@@ -19,12 +19,10 @@ class TextRenderer {
     TextRenderer(Engine* engine, SurfaceSplitter& splitter)
         : engine_(engine), splitter_(splitter) {}
 
-    // One cached image per character (code point) of the text, in order. The font file is
-    // opened only when a character is not cached yet, at most once per call.
+    // What Factory::CreateGlyphSurfaces hands out.
     std::vector<std::shared_ptr<zr2d::Surfaces>> GlyphSurfaces(const std::shared_ptr<Font>& font,
                                                                const std::string& text);
-    // The whole text as one uncached image in white Vera 18 (the file "Vera.ttf" in the
-    // working folder).
+    // What Factory::CreateTextSurfaces hands out.
     std::shared_ptr<zr2d::Surfaces> TextSurfaces(const std::string& text);
 
   private:
