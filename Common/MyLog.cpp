@@ -59,8 +59,10 @@ void MyLog::Info(std::string_view message) {
 
 void MyLog::Warning(std::string_view message) { Write("Warn  ", "Warning", message); }
 
-void MyLog::Warning(const std::exception& error) {
-    Warning(std::string_view(error.what()));
+void MyLog::Warning(const std::exception& error) { Warning({}, error); }
+
+void MyLog::Warning(std::string_view context, const std::exception& error) {
+    Warning(std::string(context) + error.what());
     WarnCauses(error);
 }
 

@@ -23,6 +23,8 @@ class MyLog {
     static void Warning(std::string_view message);
     // The error's text, then the text of each cause nested in it (std::throw_with_nested).
     static void Warning(const std::exception& error);
+    // As above, the error's own line led by context: where a program gives up, it says so.
+    static void Warning(std::string_view context, const std::exception& error);
 
     // Test hooks: nullptr / an empty clock restore standard error and the system clock.
     static void SetOutput(std::ostream* out);

@@ -19,7 +19,7 @@ GameScene::GameScene(const std::string& sceneName, zr2d::GameEngine& engine, Gam
     SetBackgroundColor(common::Color(255, 0, 0, 0));
     // A dark backdrop over the clear colour, large enough to fill the screen under the 2D
     // view and under the perspective view of the game, which shows z = 0 slightly smaller.
-    const common::Point2D screen = engine.VideoEngine().VideoSettings().Resolution();
+    const common::Point2D screen = engine.VideoEngine().ScreenSize();
     Root()->AddChild(Gradient("backdrop", Point3D(-screen.X() / 2, -screen.Y() / 2, 0),
                               Point3D(screen.X() * 2, screen.Y() * 2, 0),
                               common::Color(24, 38, 60, 255), common::Color(4, 8, 16, 255)));
@@ -64,7 +64,7 @@ std::vector<std::shared_ptr<PictureFile>> GameScene::ReadPictureFolder(
 zr2d::PictureRequest GameScene::PictureRequestFor(const std::string& path,
                                                   const std::optional<common::Point2D>& bounds) {
     // Camera photos are larger than the screen: shown whole, scaled down, not cropped.
-    return {path, bounds.value_or(GameEngine().VideoEngine().VideoSettings().Resolution()),
+    return {path, bounds.value_or(GameEngine().VideoEngine().ScreenSize()),
             "_tmpFilePexaro", std::nullopt};
 }
 

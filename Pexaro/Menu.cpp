@@ -46,7 +46,7 @@ void Menu::Build() {
     try {
         // Window pixels, origin top left.
         Camera()->SetIs2D(true);
-        const Point2D screen = GameEngine().VideoEngine().VideoSettings().Resolution();
+        const Point2D screen = GameEngine().VideoEngine().ScreenSize();
         auto testInfo =
             Text("testInfo", Point3D(2, 2, 2), Data().SmallFont(), "Alpha Version, siehe info.txt");
         testInfo->SetColor(Color(64, 64, 255, 200));

@@ -38,7 +38,7 @@ Pexaro::Pexaro(zr2d::GameEngine& engine, GameData& data, GameControl& control)
 
 void Pexaro::Build() {
     try {
-        const Point2D screen = GameEngine().VideoEngine().VideoSettings().Resolution();
+        const Point2D screen = GameEngine().VideoEngine().ScreenSize();
         gameFolder_ = Data().GameFolder();
         pictures_ = ReadPictureFolder(gameFolder_);
         // Perspective, turned upright by the downward up vector, for the picture change.
@@ -168,7 +168,7 @@ std::shared_ptr<zr2d::Texture> Pexaro::TakeNextPicture() {
 }
 
 void Pexaro::CenterPicture() {
-    const Point2D screen = GameEngine().VideoEngine().VideoSettings().Resolution();
+    const Point2D screen = GameEngine().VideoEngine().ScreenSize();
     const Point3D size = pictureNode_->Size();
     pictureNode_->SetPosition(Point3D((screen.X() - size.X()) / 2, (screen.Y() - size.Y()) / 2, 0));
 }

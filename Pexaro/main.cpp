@@ -28,7 +28,7 @@ int main(int /*argc*/, char* /*argv*/[]) {
         control.Run();
     } catch (const std::exception& error) {
         // Always written: the program ends here, and an information line could be switched off.
-        common::MyLog::Warning(std::string("Unerklärlicher Fehler im Programm:\n") + error.what());
+        common::MyLog::Warning("Unerklärlicher Fehler im Programm:\n", error);
     }
     return 0;
 }

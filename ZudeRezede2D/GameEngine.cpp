@@ -64,9 +64,9 @@ void GameEngine::SetScene(const std::shared_ptr<Scene>& scene, bool disposeOld) 
         if (disposeOld && scene_) scene_->Dispose();
         if (scene_) retiredScenes_.push_back(scene_);
         scene_ = scene;
-    } catch (const std::exception& error) {
+    } catch (const std::exception&) {
         MyLog::Info("Fehler in SetScene");
-        std::throw_with_nested(common::Exception(error.what()));
+        std::throw_with_nested(common::Exception("Fehler in SetScene"));
     }
 }
 

@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The warnings every target of ours is built with, set per target. Each target calls
 # pexaro_target_warnings(); pexaro_check_warnings() names any target that does not.
-set(PEXARO_WARNINGS -Wall -Wextra -Wpedantic)
+set(PEXARO_WARNINGS -Wall -Wextra -Wpedantic -Wsuggest-override)
 
 function(pexaro_target_warnings target)
   target_compile_options(${target} PRIVATE ${PEXARO_WARNINGS})

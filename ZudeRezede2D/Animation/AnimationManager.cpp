@@ -27,9 +27,9 @@ void AnimationManager::Update(uint32_t ticks) {
         }
         time_ = ticks - startTicks_;
         tick_.Raise(time_);
-    } catch (const std::exception& error) {
+    } catch (const std::exception&) {
         common::MyLog::Info("Fehler in AnimationManager.Update");
-        std::throw_with_nested(common::Exception(error.what()));
+        std::throw_with_nested(common::Exception("Fehler in AnimationManager.Update"));
     }
 }
 

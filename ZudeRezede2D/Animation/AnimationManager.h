@@ -21,8 +21,8 @@ class AnimationManager {
     virtual void Stop();
     // Restarts the clock: the next Update only takes the reference time.
     virtual void Start();
-    // A handler's exception is logged ("Fehler in AnimationManager.Update") and rethrown as
-    // common::Exception with the same message.
+    // A handler's exception is logged and rethrown nested in a common::Exception
+    // "Fehler in AnimationManager.Update".
     virtual void Update(uint32_t ticks);
     // Running animations: registrations minus unregistrations.
     virtual int32_t Count() const { return tick_.Count(); }

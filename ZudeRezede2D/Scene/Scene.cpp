@@ -55,9 +55,9 @@ void Scene::Update(uint32_t ticks) {
         if (disposed_) return;
         camera_->Update(gameEngine_);
         if (updateHandlerEnabled_ && updateHandler_) updateHandler_();
-    } catch (const std::exception& error) {
+    } catch (const std::exception&) {
         MyLog::Info("Fehler in Scene.Update " + name_);
-        std::throw_with_nested(common::Exception(error.what()));
+        std::throw_with_nested(common::Exception("Fehler in Scene.Update " + name_));
     }
 }
 
@@ -75,7 +75,7 @@ void Scene::SetCursor(const std::shared_ptr<Node>& parent, const std::shared_ptr
     if (!cursorHandler_) {
         Engine& video = gameEngine_.VideoEngine();
         video.ShowCursor(false);
-        const common::Point2D window = video.VideoSettings().Resolution();
+        const common::Point2D window = video.ScreenSize();
         // Weak: the event manager may outlive the scene inside the engine.
         cursorHandler_ = eventManager_->AddInputHandler(
             common::Rect(Point3D(0, 0, 0), Point3D(window.X(), window.Y(), 0)),

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "AlphaStack.h"
 #include "BasicShapeType.h"
 #include "Common/Color.h"
 #include "Common/Point2D.h"
@@ -17,6 +18,7 @@
 #include "FontManager.h"
 #include "GlyphAtlas.h"
 #include "GlyphBatch.h"
+#include "ImmediateDrawing.h"
 #include "MaskData.h"
 #include "Material.h"
 #include "Materials.h"
@@ -24,13 +26,18 @@
 #include "Surfaces.h"
 #include "Texture.h"
 #include "TextureLedger.h"
+#include "TransformStack.h"
 #include "VideoInfo.h"
+#include "VideoResources.h"
 #include "VideoSettings.h"
+#include "Window.h"
 
 namespace zr2d {
 
 // The one door to the graphics hardware: an SDL window with an OpenGL context, the frame,
-// the camera projections and the drawing primitives. Main thread only.
+// the camera projections and the drawing primitives. Main thread only. Each job is a part it
+// owns (window, transform and alpha stacks, drawing, resources); its operations stay virtual
+// here so that tests can stand in for any of them.
 class Engine {
   public:
     // Opens the window; throws when SDL, the colour depth or the video mode fail.
@@ -68,6 +75,8 @@ class Engine {
                                const std::optional<common::Point3D>& rotation,
                                const std::optional<common::Point3D>& scale);
     virtual void PushIdentity();
+    // Ends a PushTransform by forwarding to PopMatrix, the one pop for both pushes; the two
+    // names keep each push paired with its end where nodes and cameras call them.
     virtual void PopTransform();
     virtual void PopMatrix();
     // Column-major, as OpenGL keeps it.
@@ -79,7 +88,7 @@ class Engine {
     virtual zr2d::Materials& Materials();
     virtual const zr2d::MaskData& MaskData() const;
     virtual zr2d::Factory& Factory();
-    virtual zr2d::FontManager& FontManager() { return fontManager_; }
+    virtual zr2d::FontManager& FontManager() { return resources_.FontManager(); }
     // With the usable largest texture edge (see the constructor).
     virtual const zr2d::VideoSettings& VideoSettings() const;
     virtual void BeginMaterial(const zr2d::Material& material);
@@ -100,32 +109,20 @@ class Engine {
     virtual const zr2d::VideoInfo& VideoInfo() const;
 
     zr2d::SurfaceManager& SurfaceManager();
-    zr2d::GlyphAtlas& GlyphAtlas() { return glyphAtlas_; }
+    zr2d::GlyphAtlas& GlyphAtlas() { return resources_.GlyphAtlas(); }
     // OpenGL textures made and not yet deleted; proves that released pictures give theirs back.
     int32_t LiveTextureCount() const;
     const std::shared_ptr<TextureLedger>& Ledger() const;
 
   private:
-    int32_t CurrentAlpha() const;
-    // The state textured quads are drawn in: the colour's red, green and blue (white when
-    // absent) with the current alpha, blended.
-    void BeginTexturedQuads(const std::optional<common::Color>& color);
-    void EndTexturedQuads();
-    void OpenWindow(const std::string& title);
-    void ClampMaxTextureSize();
-
-    zr2d::VideoSettings settings_;
-    zr2d::MaskData maskData_;
-    zr2d::SurfaceManager surfaceManager_;
-    zr2d::Materials materials_;
-    std::vector<int32_t> alphaStack_;
-    zr2d::Factory factory_;
-    zr2d::FontManager fontManager_;
-    zr2d::GlyphAtlas glyphAtlas_;
-    const float viewDepth_ = 100.0f;
-    common::Color clearColor_;
+    // Declared in the order they are built: the window first, the rest draw into it.
+    zr2d::Window window_;
     zr2d::VideoInfo videoInfo_;
-    std::shared_ptr<TextureLedger> ledger_;
+    AlphaStack alphas_;
+    TransformStack transforms_;
+    ImmediateDrawing drawing_;
+    VideoResources resources_;
+    common::Color clearColor_;
 };
 
 }  // namespace zr2d

@@ -7,29 +7,22 @@
 #include <memory>
 
 #include "Common/Exception.h"
-#include "Common/Helper.h"
 #include "Common/MyLog.h"
 #include "Engine.h"
 #include "PictureLoader.h"
 #include "SdlResources.h"
 
 namespace zr2d {
-namespace {
 
-// SDL_Rect holds 16-bit signed offsets: beyond this edge the splitter would copy the wrong
-// pixels, so such pictures are refused instead.
-constexpr int kLargestImageEdge = 32767;
-
-}  // namespace
-
-Factory::Factory(Engine* engine) : engine_(engine) {
+Factory::Factory(Engine* engine)
+    : engine_(engine), splitter_(engine), text_(engine, splitter_), meshes_(engine, *this) {
     if (!engine_) throw common::ArgumentException("engine is null");
 }
 
 std::shared_ptr<Surfaces> Factory::CreateSurfaces(const std::string& id,
                                                   const common::Point2D& size) {
-    const SdlSurfacePtr empty(CreateEmptySurface(size));
-    return ConvertToSurfaces(empty.Get(), id);
+    const SdlSurfacePtr empty(splitter_.CreateEmptySurface(size));
+    return splitter_.Convert(empty.Get(), id);
 }
 
 std::shared_ptr<Surfaces> Factory::CreateSurfaceFromFile(const std::string& fileName, bool useCache,
@@ -74,21 +67,47 @@ void Factory::DeleteSurfaces(const zr2d::Surfaces& surfaces) {
 }
 
 std::shared_ptr<Surfaces> Factory::LoadImage(const std::string& fileName) {
-    return ConvertToSurfaces(PictureLoader::Load(fileName).Pixels(), fileName);
+    return splitter_.Convert(PictureLoader::Load(fileName).Pixels(), fileName);
 }
 
-std::shared_ptr<Surfaces> Factory::ConvertToSurfaces(SDL_Surface* surface, const std::string& id) {
-    common::MyLog::Info("ConvertToSurfaces " + id + " START");
-    if (surface->w > kLargestImageEdge || surface->h > kLargestImageEdge) {
-        common::Helper::Fail("Bild " + id + " ist zu groß: " + std::to_string(surface->w) + " x " +
-                             std::to_string(surface->h));
-    }
-    const common::Point2D size(static_cast<float>(surface->w), static_cast<float>(surface->h));
-    auto result = std::make_shared<zr2d::Surfaces>(id, SplitSurface(surface, id), size);
-    common::MyLog::Info("ConvertToSurfaces " + id + " END, returning " +
-                        std::to_string(result->Parts().size()) + " Surfaces ");
-    return result;
+std::vector<std::shared_ptr<Surfaces>> Factory::CreateGlyphSurfaces(
+    const std::shared_ptr<Font>& font, const std::string& text) {
+    return text_.GlyphSurfaces(font, text);
 }
+
+std::vector<std::shared_ptr<Texture>> Factory::CreateGlyphTextures(
+    const std::shared_ptr<Font>& font, const std::string& text) {
+    std::vector<std::shared_ptr<Texture>> textures;
+    for (auto& glyph : CreateGlyphSurfaces(font, text)) {
+        textures.push_back(std::make_shared<Texture>(std::move(glyph)));
+    }
+    return textures;
+}
+
+std::shared_ptr<Surfaces> Factory::CreateTextSurfaces(const std::string& text, int32_t) {
+    return text_.TextSurfaces(text);
+}
+
+std::shared_ptr<IndexedVertices> Factory::LoadMesh(const std::string& fileName) {
+    return meshes_.Load(fileName);
+}
+
+std::shared_ptr<Texture> Factory::CreateFittedTextureFromFile(const std::string& fileName,
+                                                              const common::Point2D& bounds) {
+    try {
+        return CreatePictureTexture(PictureLoader::LoadFitted(fileName, bounds), fileName);
+    } catch (const std::exception& error) {
+        common::MyLog::Warning(error);
+        return nullptr;
+    }
+}
+
+std::shared_ptr<Texture> Factory::CreatePictureTexture(const Picture& picture,
+                                                       const std::string& id) {
+    return std::make_shared<Texture>(splitter_.Convert(picture.Pixels(), id));
+}
+
+int32_t Factory::PartSize(int32_t remaining) const { return splitter_.PartSize(remaining); }
 
 void Factory::DeleteTexture(const Surface& part) { part.Handle()->Delete(); }
 

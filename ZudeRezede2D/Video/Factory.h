@@ -8,14 +8,13 @@
 
 #include "Common/Point2D.h"
 #include "Font.h"
-#include "GlTexture.h"
-#include "Material.h"
+#include "MeshLoader.h"
 #include "Picture.h"
 #include "Surface.h"
+#include "SurfaceSplitter.h"
 #include "Surfaces.h"
+#include "TextRenderer.h"
 #include "Texture.h"
-
-struct SDL_Surface;
 
 namespace zr2d {
 
@@ -23,11 +22,14 @@ class Engine;
 class IndexedVertices;
 
 // Everything that ends up on the graphics card: loads pictures, cuts them into texture parts
-// of at most MaxTextureSize (each padded to a power of two) and uploads them.
+// of at most MaxTextureSize (each padded to a power of two) and uploads them. Splitting, text
+// and meshes are parts of their own.
 class Factory {
   public:
     explicit Factory(Engine* engine);
     virtual ~Factory() = default;
+    Factory(const Factory&) = delete;
+    Factory& operator=(const Factory&) = delete;
 
     // An empty, fully transparent image; never cached.
     virtual std::shared_ptr<zr2d::Surfaces> CreateSurfaces(const std::string& id,
@@ -70,26 +72,18 @@ class Factory {
     std::shared_ptr<zr2d::Texture> CreatePictureTexture(const Picture& picture,
                                                         const std::string& id);
 
-    // The edge of the next part along one axis: the smallest power of two from 8 up that
-    // holds remaining, capped by MaxTextureSize (except for the smallest edge of 8).
+    // The splitter's edge of the next part (SurfaceSplitter::PartSize).
     int32_t PartSize(int32_t remaining) const;
     // Deletes one part's texture; the surface cache calls it for the parts it still holds.
     void DeleteTexture(const Surface& part);
 
   private:
-    // Registers the file's materials as "<objFile>.<name>"; textures go through the cache.
-    void LoadMaterials(const std::string& objFile, const std::string& mtlPath);
     std::shared_ptr<zr2d::Surfaces> LoadImage(const std::string& fileName);
-    // Does not free the source surface; whoever made it does.
-    std::shared_ptr<zr2d::Surfaces> ConvertToSurfaces(SDL_Surface* surface, const std::string& id);
-    std::vector<Surface> SplitSurface(SDL_Surface* surface, const std::string& id);
-    // Uploads width x height pixels from (x, y) of a surface in the parts' format as one texture.
-    std::shared_ptr<GlTexture> CreateGlTexture(const SDL_Surface& surface, int x, int y, int width,
-                                               int height);
-    // Transparent black, always 32-bit RGBA whatever the window depth.
-    SDL_Surface* CreateEmptySurface(const common::Point2D& size);
 
     Engine* engine_;
+    SurfaceSplitter splitter_;
+    TextRenderer text_;
+    MeshLoader meshes_;
 };
 
 }  // namespace zr2d

@@ -57,9 +57,12 @@ TEST_F(MyLogTest, AWarnedErrorWritesEachNestedCauseOnce) {
         }
     } catch (const std::exception& error) {
         MyLog::Warning(error);
+        MyLog::Warning("Aufgegeben: ", error);
     }
     EXPECT_EQ(log.Text(),
               "Warn  Warning - 1:0:0.0 Warning| Laden abgebrochen\n"
+              "Warn  Warning - 1:0:0.0 Warning| Datei fehlt\n"
+              "Warn  Warning - 1:0:0.0 Warning| Aufgegeben: Laden abgebrochen\n"
               "Warn  Warning - 1:0:0.0 Warning| Datei fehlt\n");
 }
 

@@ -75,6 +75,8 @@ TEST_F(MainLoopTest, AFailingSceneUpdateEndsRunWithAWarningAndDisposesCleanly) {
     engine_->Run();
     EXPECT_TRUE(log_.Contains("| Fehler in Scene.Update Test\n"));
     EXPECT_TRUE(log_.Contains("Warn  Warning - "));
+    // The warning says where it failed, then the cause.
+    EXPECT_TRUE(log_.Contains("Warning| Fehler in Scene.Update Test\n"));
     EXPECT_TRUE(log_.Contains("Warning| frame failed\n"));
     engine_->Dispose();
     EXPECT_TRUE(log_.Contains("| Disposing ok\n"));

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Meshes with the engine's materials; the reading itself is MeshReader's.
+#include "MeshLoader.h"
 
 #include "Common/Exception.h"
 #include "Common/FileSystem/File.h"
@@ -9,7 +9,7 @@
 
 namespace zr2d {
 
-void Factory::LoadMaterials(const std::string& objFile, const std::string& mtlPath) {
+void MeshLoader::LoadMaterials(const std::string& objFile, const std::string& mtlPath) {
     try {
         const std::string folder = MeshReader::Folder(mtlPath);
         std::shared_ptr<Material> current;
@@ -19,7 +19,8 @@ void Factory::LoadMaterials(const std::string& objFile, const std::string& mtlPa
                 current = engine_->Materials().Create(objFile + "." + line.substr(7));
             } else if (line.starts_with("map_Kd ")) {
                 if (!current) throw common::Exception("map_Kd ohne vorheriges newmtl");
-                current->SetTexture(CreateTextureFromFile(folder + line.substr(7), true, 0));
+                current->SetTexture(
+                    factory_.CreateTextureFromFile(folder + line.substr(7), true, 0));
             }
         }
     } catch (const std::exception& error) {
@@ -27,7 +28,7 @@ void Factory::LoadMaterials(const std::string& objFile, const std::string& mtlPa
     }
 }
 
-std::shared_ptr<IndexedVertices> Factory::LoadMesh(const std::string& fileName) {
+std::shared_ptr<IndexedVertices> MeshLoader::Load(const std::string& fileName) {
     try {
         const std::string objFile = MeshReader::FileName(fileName);
         return MeshReader::Read(

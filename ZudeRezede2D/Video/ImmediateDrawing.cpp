@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ImmediateDrawing.h"
+
 #include <GL/gl.h>
 
 #include "Common/Exception.h"
-#include "Engine.h"
 
 namespace zr2d {
 namespace {
@@ -45,27 +46,17 @@ void Emit(const data::Vertex& normal, const data::Vertex& texCoord, const data::
 
 }  // namespace
 
-int32_t Engine::CurrentAlpha() const { return alphaStack_.empty() ? 255 : alphaStack_.back(); }
+ImmediateDrawing::ImmediateDrawing(const AlphaStack& alphas, zr2d::VideoInfo& videoInfo)
+    : alphas_(alphas), videoInfo_(videoInfo) {}
 
-void Engine::PushAlpha(int32_t alpha) { alphaStack_.push_back(alpha); }
-
-int32_t Engine::PopAlpha() {
-    if (alphaStack_.empty()) throw common::NoSuchElementException("alpha stack is empty");
-    const int32_t alpha = alphaStack_.back();
-    alphaStack_.pop_back();
-    return alpha;
+void ImmediateDrawing::ClearFrame(const common::Color& color) {
+    glClearColor(color.RedF(), color.GreenF(), color.BlueF(), color.AlphaF());
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
-void Engine::DrawTexture(const zr2d::Texture& texture, const std::optional<common::Color>& color,
-                         const std::optional<common::Point2D>& size) {
-    const common::WInteger alpha = texture.Alpha();
-    if (alpha) PushAlpha(*alpha);
-    DrawSurfaces(*texture.Surfaces(), color, size);
-    if (alpha) PopAlpha();
-}
-
-void Engine::DrawSurfaces(const zr2d::Surfaces& surfaces, const std::optional<common::Color>& color,
-                          const std::optional<common::Point2D>& size) {
+void ImmediateDrawing::DrawSurfaces(const zr2d::Surfaces& surfaces,
+                                    const std::optional<common::Color>& color,
+                                    const std::optional<common::Point2D>& size) {
     videoInfo_.AddDrawCall(static_cast<int32_t>(surfaces.Parts().size()));
     BeginTexturedQuads(color);
     for (const Surface& part : surfaces.Parts()) {
@@ -91,7 +82,8 @@ void Engine::DrawSurfaces(const zr2d::Surfaces& surfaces, const std::optional<co
     EndTexturedQuads();
 }
 
-void Engine::DrawGlyphBatch(const GlyphBatch& batch, const std::optional<common::Color>& color) {
+void ImmediateDrawing::DrawGlyphBatch(const GlyphBatch& batch,
+                                      const std::optional<common::Color>& color) {
     if (batch.Runs().empty()) return;
     BeginTexturedQuads(color);
     const std::vector<GlyphBatch::Corner>& corners = batch.Corners();
@@ -111,10 +103,10 @@ void Engine::DrawGlyphBatch(const GlyphBatch& batch, const std::optional<common:
     EndTexturedQuads();
 }
 
-void Engine::BeginTexturedQuads(const std::optional<common::Color>& color) {
+void ImmediateDrawing::BeginTexturedQuads(const std::optional<common::Color>& color) {
     glColor4f(1, 1, 1, 1);
     glEnable(GL_TEXTURE_2D);
-    const GLubyte alpha = Byte(CurrentAlpha());
+    const GLubyte alpha = Byte(alphas_.Current());
     if (color) {
         glColor4ub(Byte(color->R()), Byte(color->G()), Byte(color->B()), alpha);
     } else {
@@ -124,41 +116,12 @@ void Engine::BeginTexturedQuads(const std::optional<common::Color>& color) {
     glEnable(GL_BLEND);
 }
 
-void Engine::EndTexturedQuads() {
+void ImmediateDrawing::EndTexturedQuads() {
     glDisable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);
 }
 
-void Engine::PushTransform(const std::optional<common::Point3D>& translation,
-                           const std::optional<common::Point3D>& rotation,
-                           const std::optional<common::Point3D>& scale) {
-    videoInfo_.AddTransform();
-    glPushMatrix();
-    if (translation) glTranslatef(translation->X(), translation->Y(), translation->Z());
-    if (rotation) {
-        glRotatef(rotation->X(), 1, 0, 0);
-        glRotatef(rotation->Y(), 0, 1, 0);
-        glRotatef(rotation->Z(), 0, 0, 1);
-    }
-    if (scale) glScalef(scale->X(), scale->Y(), scale->Z());
-}
-
-void Engine::PushIdentity() {
-    glPushMatrix();
-    glLoadIdentity();
-}
-
-void Engine::PopTransform() { PopMatrix(); }
-
-void Engine::PopMatrix() { glPopMatrix(); }
-
-std::array<float, 16> Engine::GetModelViewMatrix() const {
-    std::array<float, 16> matrix{};
-    glGetFloatv(GL_MODELVIEW_MATRIX, matrix.data());
-    return matrix;
-}
-
-void Engine::DrawRectangle(const common::Point2D& size, const common::Color& color) {
+void ImmediateDrawing::DrawRectangle(const common::Point2D& size, const common::Color& color) {
     // The quad is wound clockwise on screen under the standard cameras; a filled rectangle
     // exists to be seen, so it is drawn with culling off and the culling state restored.
     const GLboolean culling = glIsEnabled(GL_CULL_FACE);
@@ -177,26 +140,26 @@ void Engine::DrawRectangle(const common::Point2D& size, const common::Color& col
     if (culling) glEnable(GL_CULL_FACE);
 }
 
-void Engine::BeginMaterial(const zr2d::Material& material) {
+void ImmediateDrawing::BeginMaterial(const zr2d::Material& material) {
     const auto& texture = material.Texture();
     if (!texture) return;
     glEnable(GL_TEXTURE_2D);
-    glColor4ub(255, 255, 255, Byte(CurrentAlpha()));
+    glColor4ub(255, 255, 255, Byte(alphas_.Current()));
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_BLEND);
     // A split texture shows only its first part on a mesh.
     glBindTexture(GL_TEXTURE_2D, texture->Surfaces()->Parts().at(0).GlTextureId());
 }
 
-void Engine::EndMaterial(const zr2d::Material& material) {
+void ImmediateDrawing::EndMaterial(const zr2d::Material& material) {
     if (!material.Texture()) return;
     glDisable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);
 }
 
-void Engine::DrawTriangle(const std::vector<data::Vertex>& positions,
-                          const std::vector<data::Vertex>& texCoords,
-                          const std::vector<data::Vertex>& normals) {
+void ImmediateDrawing::DrawTriangle(const std::vector<data::Vertex>& positions,
+                                    const std::vector<data::Vertex>& texCoords,
+                                    const std::vector<data::Vertex>& normals) {
     // Checked before glBegin so that an index error leaves no primitive open.
     for (const auto* list : {&positions, &texCoords, &normals}) (void)list->at(2);
     glBegin(GL_TRIANGLES);
@@ -204,10 +167,10 @@ void Engine::DrawTriangle(const std::vector<data::Vertex>& positions,
     glEnd();
 }
 
-void Engine::DrawFaces(const std::vector<data::Vertex>& positions,
-                       const std::vector<data::Face>& faces,
-                       const std::vector<data::Vertex>& texCoords,
-                       const std::vector<data::Vertex>& normals) {
+void ImmediateDrawing::DrawFaces(const std::vector<data::Vertex>& positions,
+                                 const std::vector<data::Face>& faces,
+                                 const std::vector<data::Vertex>& texCoords,
+                                 const std::vector<data::Vertex>& normals) {
     for (const data::Face& face : faces) {
         for (const data::Index& index : face.indices) {
             (void)normals.at(static_cast<size_t>(index.normal));
@@ -225,28 +188,26 @@ void Engine::DrawFaces(const std::vector<data::Vertex>& positions,
     }
 }
 
-void Engine::AddVertex(float x, float y, float z) {
+void ImmediateDrawing::AddVertex(float x, float y, float z) {
     videoInfo_.AddVertex();
     glVertex3f(x, y, z);
 }
 
-void Engine::AddVertex(const common::Point3D& point) { AddVertex(point.X(), point.Y(), point.Z()); }
-
-void Engine::SetColor(const common::Color& color) {
+void ImmediateDrawing::SetColor(const common::Color& color) {
     int32_t alpha = color.A();
-    if (!alphaStack_.empty()) {
-        alpha = static_cast<int32_t>(static_cast<double>(alpha) * (alphaStack_.back() / 255.0));
+    if (!alphas_.Empty()) {
+        alpha = static_cast<int32_t>(static_cast<double>(alpha) * (alphas_.Current() / 255.0));
     }
     glColor4ub(Byte(color.R()), Byte(color.G()), Byte(color.B()), Byte(alpha));
 }
 
-void Engine::BeginShape(BasicShapeType type) {
+void ImmediateDrawing::BeginShape(BasicShapeType type) {
     videoInfo_.AddShape();
     glEnable(GL_BLEND);
     glBegin(GlMode(type));
 }
 
-void Engine::EndShape() {
+void ImmediateDrawing::EndShape() {
     glEnd();
     glDisable(GL_BLEND);
 }

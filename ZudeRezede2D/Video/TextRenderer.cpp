@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "TextRenderer.h"
+
 #include <SDL.h>
 #include <SDL_ttf.h>
 
@@ -9,8 +11,8 @@
 #include "Common/MyLog.h"
 #include "Common/Utf8.h"
 #include "Engine.h"
-#include "Factory.h"
 #include "SdlResources.h"
+#include "SurfaceSplitter.h"
 
 namespace zr2d {
 namespace {
@@ -28,7 +30,7 @@ FontHandle OpenFont(const std::string& file, uint32_t size) {
 
 }  // namespace
 
-std::vector<std::shared_ptr<Surfaces>> Factory::CreateGlyphSurfaces(
+std::vector<std::shared_ptr<Surfaces>> TextRenderer::GlyphSurfaces(
     const std::shared_ptr<Font>& font, const std::string& text) {
     if (!font) throw common::ArgumentException("font is null");
     std::vector<std::shared_ptr<Surfaces>> glyphs;
@@ -46,11 +48,11 @@ std::vector<std::shared_ptr<Surfaces>> Factory::CreateGlyphSurfaces(
                 // A character the font cannot draw (zero width) becomes a thin blank glyph.
                 common::MyLog::Warning("Zeichen " + character +
                                        " nicht darstellbar: " + SDL_GetError());
-                rendered.Reset(CreateEmptySurface(
+                rendered.Reset(splitter_.CreateEmptySurface(
                     common::Point2D(1, static_cast<float>(TTF_FontHeight(handle.Get())))));
             }
             SDL_SetAlpha(rendered.Get(), 0, 255);
-            glyph = ConvertToSurfaces(rendered.Get(), key);
+            glyph = splitter_.Convert(rendered.Get(), key);
             engine_->SurfaceManager().Add(glyph);
         }
         glyphs.push_back(std::move(glyph));
@@ -58,21 +60,12 @@ std::vector<std::shared_ptr<Surfaces>> Factory::CreateGlyphSurfaces(
     return glyphs;
 }
 
-std::vector<std::shared_ptr<Texture>> Factory::CreateGlyphTextures(
-    const std::shared_ptr<Font>& font, const std::string& text) {
-    std::vector<std::shared_ptr<Texture>> textures;
-    for (auto& glyph : CreateGlyphSurfaces(font, text)) {
-        textures.push_back(std::make_shared<Texture>(std::move(glyph)));
-    }
-    return textures;
-}
-
-std::shared_ptr<Surfaces> Factory::CreateTextSurfaces(const std::string& text, int32_t) {
+std::shared_ptr<Surfaces> TextRenderer::TextSurfaces(const std::string& text) {
     const FontHandle handle = OpenFont("Vera.ttf", 18);
     SdlSurfacePtr rendered(TTF_RenderUTF8_Blended(handle.Get(), text.c_str(), {255, 255, 255, 0}));
     if (!rendered) common::Helper::Fail(std::string("Text nicht darstellbar: ") + SDL_GetError());
     SDL_SetAlpha(rendered.Get(), 0, 255);
-    return ConvertToSurfaces(rendered.Get(), text);
+    return splitter_.Convert(rendered.Get(), text);
 }
 
 }  // namespace zr2d

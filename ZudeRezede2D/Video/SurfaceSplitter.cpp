@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "SurfaceSplitter.h"
+
 #include <GL/gl.h>
 // Windows' gl.h stops at OpenGL 1.1, which has no GL_CLAMP_TO_EDGE.
 #include <GL/glext.h>
@@ -9,14 +11,17 @@
 #include <string>
 
 #include "Common/Exception.h"
+#include "Common/Helper.h"
 #include "Common/MyLog.h"
 #include "Engine.h"
-#include "Factory.h"
 #include "SdlResources.h"
 
 namespace zr2d {
 namespace {
 
+// SDL_Rect holds 16-bit signed offsets: beyond this edge the splitter would copy the wrong
+// pixels, so such pictures are refused instead.
+constexpr int kLargestImageEdge = 32767;
 constexpr int32_t kSmallestPart = 8;
 constexpr int32_t kLargestPart = 4096;
 // Parts are always uploaded as RGBA bytes, whatever the window's depth.
@@ -35,7 +40,20 @@ void EndSplitLog() {
 
 }  // namespace
 
-int32_t Factory::PartSize(int32_t remaining) const {
+std::shared_ptr<Surfaces> SurfaceSplitter::Convert(SDL_Surface* surface, const std::string& id) {
+    common::MyLog::Info("ConvertToSurfaces " + id + " START");
+    if (surface->w > kLargestImageEdge || surface->h > kLargestImageEdge) {
+        common::Helper::Fail("Bild " + id + " ist zu groß: " + std::to_string(surface->w) + " x " +
+                             std::to_string(surface->h));
+    }
+    const common::Point2D size(static_cast<float>(surface->w), static_cast<float>(surface->h));
+    auto result = std::make_shared<zr2d::Surfaces>(id, Split(surface, id), size);
+    common::MyLog::Info("ConvertToSurfaces " + id + " END, returning " +
+                        std::to_string(result->Parts().size()) + " Surfaces ");
+    return result;
+}
+
+int32_t SurfaceSplitter::PartSize(int32_t remaining) const {
     if (remaining <= kSmallestPart) return kSmallestPart;
     const int32_t largest = engine_->VideoSettings().MaxTextureSize();
     int32_t edge = kSmallestPart;
@@ -43,7 +61,7 @@ int32_t Factory::PartSize(int32_t remaining) const {
     return std::min(edge, largest);
 }
 
-std::vector<Surface> Factory::SplitSurface(SDL_Surface* surface, const std::string& id) {
+std::vector<Surface> SurfaceSplitter::Split(SDL_Surface* surface, const std::string& id) {
     std::vector<Surface> parts;
     try {
         const int w = surface->w;
@@ -91,8 +109,8 @@ std::vector<Surface> Factory::SplitSurface(SDL_Surface* surface, const std::stri
     return parts;
 }
 
-std::shared_ptr<GlTexture> Factory::CreateGlTexture(const SDL_Surface& surface, int x, int y,
-                                                    int width, int height) {
+std::shared_ptr<GlTexture> SurfaceSplitter::CreateGlTexture(const SDL_Surface& surface, int x,
+                                                            int y, int width, int height) {
     GLuint name = 0;
     glGenTextures(1, &name);
     auto texture = std::make_shared<GlTexture>(name, engine_->Ledger());
@@ -112,7 +130,7 @@ std::shared_ptr<GlTexture> Factory::CreateGlTexture(const SDL_Surface& surface, 
     return texture;
 }
 
-SDL_Surface* Factory::CreateEmptySurface(const common::Point2D& size) {
+SDL_Surface* SurfaceSplitter::CreateEmptySurface(const common::Point2D& size) {
     const zr2d::MaskData& masks = engine_->MaskData();
     SDL_Surface* surface = SDL_CreateRGBSurface(
         0, static_cast<int>(size.X()), static_cast<int>(size.Y()), kPartBitsPerPixel,
