@@ -288,8 +288,9 @@ void Menu::StartGame() {
         Control().StartGame();
     } catch (const std::exception& error) {
         // A set that cannot be read (no rights, gone since the list was made) is not worth
-        // ending the program for: the menu stays and shows what is there now.
-        MyLog::Warning(error);
+        // ending the program for: the menu stays and shows what is there now. The game has
+        // logged the cause where it happened.
+        MyLog::Warning(std::string_view(error.what()));
         RefreshGames();
         if (selectedOnPage_) OnGameSelected(gameList_->Selected());
     }
