@@ -95,7 +95,7 @@ void Pexaro::BuildInputFrame(zr2d::Node& layer, const Point2D& screen) {
     inputFrame_ = std::make_shared<zr2d::Frame>(
         "inputFrame",
         common::Rect(Point3D(screen.X() / 2 - 200, screen.Y() - 44, 1), Point3D(416, 40, 0)),
-        shared_from_this(), Data().SmallFont(), WidgetLook());
+        shared_from_this(), Data().SmallFont(), Look().NodeCreator());
     auto& group = *inputFrame_->MainGroup();
     group.AddTextEdit("teInput", common::Rect(Point3D(8, 0, 0), Point3D(400, 16, 0)), "");
     group.AddTextButton("Beenden", Point3D(340, 24, 1), common::Bind<>(this, &Pexaro::Leave), "");
@@ -109,7 +109,7 @@ void Pexaro::BuildInputFrame(zr2d::Node& layer, const Point2D& screen) {
 void Pexaro::BuildPointsDisplay(zr2d::Node& layer, const Point2D& screen) {
     const float width = 200;
     auto panel =
-        CreateFramePanel("pointsDisplay", Point3D(width, 40, 0), Color(7, 21, 36, 64), false);
+        Look().CreateFramePanel("pointsDisplay", Point3D(width, 40, 0), Color(7, 21, 36, 64), false);
     // The panel's own node reaches 6 beyond its size on each side.
     panel->SetPosition(Point3D(screen.X() - panel->Size().X() - 3, 3, 0));
     const auto rightAligned = [&](const std::string& name, const Point3D& position,
