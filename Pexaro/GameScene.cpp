@@ -21,8 +21,8 @@ GameScene::GameScene(const std::string& sceneName, zr2d::GameEngine& engine, Gam
     // view and under the perspective view of the game, which shows z = 0 slightly smaller.
     const common::Point2D screen = engine.VideoEngine().VideoSettings().Resolution();
     Root()->AddChild(look_.Gradient("backdrop", Point3D(-screen.X() / 2, -screen.Y() / 2, 0),
-                              Point3D(screen.X() * 2, screen.Y() * 2, 0),
-                              common::Color(24, 38, 60, 255), common::Color(4, 8, 16, 255)));
+                                    Point3D(screen.X() * 2, screen.Y() * 2, 0),
+                                    common::Color(24, 38, 60, 255), common::Color(4, 8, 16, 255)));
 }
 
 std::shared_ptr<zr2d::NodeFadeTransparent> GameScene::NewFadeTransparent(

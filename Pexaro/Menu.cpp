@@ -122,7 +122,8 @@ void Menu::BuildMainMenu() {
 void Menu::BuildHighscorePanels() {
     const Point3D position(gameMenu_->Position().X(), gameMenu_->Position().Y() + kListHeight + 16,
                            0);
-    Root()->AddChild(Look().CreateShape("highScoreSpace", kPanelSize, Color(7, 21, 36, 160), position));
+    Root()->AddChild(
+        Look().CreateShape("highScoreSpace", kPanelSize, Color(7, 21, 36, 160), position));
     for (auto& panel : highscorePanels_) {
         panel = NodeFactory().CreateEmptyNode("highScores", position.Add(Point3D(6, 8, 0)),
                                               kPanelSize.Add(Point3D(-12, -16, 0)));
@@ -335,9 +336,9 @@ void Menu::ShowHighscores(const common::Highscores* table) {
     const auto n = static_cast<int32_t>(entries.size());
     for (int32_t i = 0; i < n; ++i) {
         const std::string row = "highscore_row_" + std::to_string(i);
-        auto background =
-            Look().CreateRowBackground(row + "_bg", Point3D(width - 9, 17, 1),
-                                Color(138, 200, 238, 15 * (n - i)), Point3D(-3, 26.0f * i + 32, 1));
+        auto background = Look().CreateRowBackground(row + "_bg", Point3D(width - 9, 17, 1),
+                                                     Color(138, 200, 238, 15 * (n - i)),
+                                                     Point3D(-3, 26.0f * i + 32, 1));
         background->AddChild(Text(row, Point3D(4, 0, 0), Data().SmallFont(),
                                   entries[static_cast<size_t>(i)].Name()));
         auto points = Text(row + "_points", Point3D(width - 9, 0, 0), Data().SmallFont(),

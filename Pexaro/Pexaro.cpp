@@ -108,8 +108,8 @@ void Pexaro::BuildInputFrame(zr2d::Node& layer, const Point2D& screen) {
 
 void Pexaro::BuildPointsDisplay(zr2d::Node& layer, const Point2D& screen) {
     const float width = 200;
-    auto panel =
-        Look().CreateFramePanel("pointsDisplay", Point3D(width, 40, 0), Color(7, 21, 36, 64), false);
+    auto panel = Look().CreateFramePanel("pointsDisplay", Point3D(width, 40, 0),
+                                         Color(7, 21, 36, 64), false);
     // The panel's own node reaches 6 beyond its size on each side.
     panel->SetPosition(Point3D(screen.X() - panel->Size().X() - 3, 3, 0));
     const auto rightAligned = [&](const std::string& name, const Point3D& position,

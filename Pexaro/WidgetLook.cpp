@@ -68,7 +68,7 @@ zr2d::NodeCreator WidgetLook::NodeCreator() {
 }
 
 std::shared_ptr<zr2d::Node> WidgetLook::CreateWidgetNode(WidgetType type, WidgetNodeType part,
-                                                        zr2d::Control& control) {
+                                                         zr2d::Control& control) {
     if (part == WidgetNodeType::Sound) return nullptr;
     const std::string name = control.Name() + PartSuffix(part);
     const Point3D size = control.Size();
@@ -113,7 +113,7 @@ void WidgetLook::WithSetButtonLook(SetButtonSide side, const std::function<void(
 
 // Set buttons fade away from their thumbnail: left ones to the right, right ones to the left.
 std::shared_ptr<zr2d::Node> WidgetLook::SetButtonLook(const std::string& name, WidgetNodeType part,
-                                                     const Point3D& size, SetButtonSide side) {
+                                                      const Point3D& size, SetButtonSide side) {
     const PartColours colours = ButtonColours(part, 24);
     const bool left = side == SetButtonSide::Left;
     const Color near = colours.top;
@@ -124,19 +124,19 @@ std::shared_ptr<zr2d::Node> WidgetLook::SetButtonLook(const std::string& name, W
         .SetVertex(2, Point3D(size.X(), size.Y(), 0), left ? far : near)
         .SetVertex(3, Point3D(size.X(), 0, 0), left ? far : near);
     return factory_.CreateSimpleFormNode(name, Point3D(0, 0, 0), zr2d::BasicShapeType::Quads,
-                                              vertices);
+                                         vertices);
 }
 
 std::shared_ptr<zr2d::Node> WidgetLook::Gradient(const std::string& name, const Point3D& position,
-                                                const Point3D& size, const Color& top,
-                                                const Color& bottom) {
+                                                 const Point3D& size, const Color& top,
+                                                 const Color& bottom) {
     return factory_.CreateSimpleFormNode(
         name, position, zr2d::BasicShapeType::Quads,
         zr2d::NodeHelper::CreateGradientRectangle(size, top, bottom));
 }
 
 std::shared_ptr<zr2d::Node> WidgetLook::BoxPanel(const std::string& name, const Point3D& size,
-                                                const Color& colour, bool inner, float margin) {
+                                                 const Color& colour, bool inner, float margin) {
     const Color base = inner ? colour : colour.Brighten(140);
     const Color second = WithAlpha(base, 64);
     // The inner panel sits one pixel inside the outer one.
@@ -150,18 +150,18 @@ std::shared_ptr<zr2d::Node> WidgetLook::BoxPanel(const std::string& name, const 
 }
 
 std::shared_ptr<zr2d::Node> WidgetLook::CreatePanel(const std::string& name, const Point3D& size,
-                                                   const Color& colour, bool inner) {
+                                                    const Color& colour, bool inner) {
     return BoxPanel(name, size, colour, inner, 6);
 }
 
 std::shared_ptr<zr2d::Node> WidgetLook::CreateFramePanel(const std::string& name,
-                                                        const Point3D& size, const Color& colour,
-                                                        bool inner) {
+                                                         const Point3D& size, const Color& colour,
+                                                         bool inner) {
     return BoxPanel(name, size, colour, inner, 12);
 }
 
 std::shared_ptr<zr2d::Node> WidgetLook::CreateShape(const std::string& name, const Point3D& size,
-                                                   const Color& colour, const Point3D& position) {
+                                                    const Color& colour, const Point3D& position) {
     auto shape = factory_.CreateEmptyNode(name, position, size);
     shape->AddChild(Gradient(name + "_outer", Point3D(-3, -3, 0), size.Add(Point3D(6, 6, 0)),
                              colour.Brighten(60), colour));
@@ -171,8 +171,9 @@ std::shared_ptr<zr2d::Node> WidgetLook::CreateShape(const std::string& name, con
 }
 
 std::shared_ptr<zr2d::Node> WidgetLook::CreateRowBackground(const std::string& name,
-                                                           const Point3D& size, const Color& colour,
-                                                           const Point3D& position) {
+                                                            const Point3D& size,
+                                                            const Color& colour,
+                                                            const Point3D& position) {
     auto row = Gradient(name, position, size, colour, WithAlpha(colour, -colour.A() / 2));
     // A thin grey line under the row, 4 in from the left and 2 above its lower edge.
     row->AddChild(Gradient(name + "_line", Point3D(4, size.Y() - 2, 0), Point3D(size.X() - 8, 1, 0),

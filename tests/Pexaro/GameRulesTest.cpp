@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Pexaro/GameRules.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +6,7 @@
 #include <set>
 
 #include "Common/RandomNumber.h"
+#include "Pexaro/GameRules.h"
 
 namespace pexaro::test {
 namespace {
