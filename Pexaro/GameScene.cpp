@@ -15,14 +15,14 @@ using common::Point3D;
 
 GameScene::GameScene(const std::string& sceneName, zr2d::GameEngine& engine, GameData& data,
                      GameControl& control)
-    : Scene(sceneName, engine), data_(data), control_(control) {
+    : Scene(sceneName, engine), data_(data), control_(control), look_(NodeFactory()) {
     SetBackgroundColor(common::Color(255, 0, 0, 0));
     // A dark backdrop over the clear colour, large enough to fill the screen under the 2D
     // view and under the perspective view of the game, which shows z = 0 slightly smaller.
     const common::Point2D screen = engine.VideoEngine().ScreenSize();
-    Root()->AddChild(Gradient("backdrop", Point3D(-screen.X() / 2, -screen.Y() / 2, 0),
-                              Point3D(screen.X() * 2, screen.Y() * 2, 0),
-                              common::Color(24, 38, 60, 255), common::Color(4, 8, 16, 255)));
+    Root()->AddChild(look_.Gradient("backdrop", Point3D(-screen.X() / 2, -screen.Y() / 2, 0),
+                                    Point3D(screen.X() * 2, screen.Y() * 2, 0),
+                                    common::Color(24, 38, 60, 255), common::Color(4, 8, 16, 255)));
 }
 
 std::shared_ptr<zr2d::NodeFadeTransparent> GameScene::NewFadeTransparent(

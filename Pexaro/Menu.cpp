@@ -73,7 +73,7 @@ void Menu::BuildGameMenu(const Point2D& screen) {
     gameMenu_ = std::make_shared<zr2d::Frame>(
         "gameMenu",
         Rect(Point3D(Whole(screen.X() / 2 - 340), 60, 0), Point3D(kListWidth, kListHeight, 0)),
-        shared_from_this(), Data().SmallFont(), WidgetLook());
+        shared_from_this(), Data().SmallFont(), Look().NodeCreator());
     Root()->AddChild(gameMenu_);
     auto& group = *gameMenu_->MainGroup();
     gameList_ = group.AddCheckBoxGroup(
@@ -99,7 +99,7 @@ void Menu::BuildMainMenu() {
         Rect(Point3D(Whole(listPosition.X() + kListWidth - kMainWidth),
                      listPosition.Y() + kListHeight + 16, 0),
              Point3D(kMainWidth, kMainHeight, 0)),
-        shared_from_this(), Data().LargeFont(), WidgetLook());
+        shared_from_this(), Data().LargeFont(), Look().NodeCreator());
     Root()->AddChild(ui_);
     auto& group = *ui_->MainGroup();
     group.AddTextEdit("teName", Rect(Point3D(3, 3, 0), Point3D(kMainWidth - 6, 23, 0)),
@@ -122,7 +122,8 @@ void Menu::BuildMainMenu() {
 void Menu::BuildHighscorePanels() {
     const Point3D position(gameMenu_->Position().X(), gameMenu_->Position().Y() + kListHeight + 16,
                            0);
-    Root()->AddChild(CreateShape("highScoreSpace", kPanelSize, Color(7, 21, 36, 160), position));
+    Root()->AddChild(
+        Look().CreateShape("highScoreSpace", kPanelSize, Color(7, 21, 36, 160), position));
     for (auto& panel : highscorePanels_) {
         panel = NodeFactory().CreateEmptyNode("highScores", position.Add(Point3D(6, 8, 0)),
                                               kPanelSize.Add(Point3D(-12, -16, 0)));
@@ -132,7 +133,6 @@ void Menu::BuildHighscorePanels() {
 }
 
 void Menu::RefreshGames() {
-    pageCount_ = 0;
     gameFolders_.clear();
     std::vector<std::string> sets;
     try {
@@ -141,21 +141,20 @@ void Menu::RefreshGames() {
         // No picture folder is an empty list, not a broken menu.
         MyLog::Warning(error);
     }
-    for (size_t n = 0; n < sets.size(); ++n) {
-        if (n % kSetsPerPage == 0) ++pageCount_;
-        gameFolders_.push_back(std::filesystem::path(kPictureFolder) /
-                               common::Utf8Path::From(sets[n]));
+    for (const auto& set : sets) {
+        gameFolders_.push_back(std::filesystem::path(kPictureFolder) / common::Utf8Path::From(set));
     }
-    // Sets may have gone since the page was chosen.
-    if (pageCount_ > 0 && Data().MenuPage() > pageCount_) Data().SetMenuPage(pageCount_);
+    paging_ = MenuPaging(static_cast<int32_t>(gameFolders_.size()));
+    Data().SetMenuPage(paging_.Clamped(Data().MenuPage()));
     const int32_t page = Data().MenuPage();
-    previousPageButton_->SetEnabled(page > 1);
-    nextPageButton_->SetEnabled(page < pageCount_);
-    pageInfo_->SetText("Seite " + std::to_string(page) + " von " + std::to_string(pageCount_));
+    previousPageButton_->SetEnabled(paging_.HasPrevious(page));
+    nextPageButton_->SetEnabled(paging_.HasNext(page));
+    pageInfo_->SetText("Seite " + std::to_string(page) + " von " +
+                       std::to_string(paging_.PageCount()));
 
     gameList_->DisposeControls();
     ReleaseThumbnails();
-    if (pageCount_ < 1) {
+    if (paging_.PageCount() < 1) {
         // The sets are all gone: nothing to choose, start or show scores of.
         selectedOnPage_ = false;
         OnGameSelected({});
@@ -165,11 +164,11 @@ void Menu::RefreshGames() {
     selectedOnPage_ = false;
     int32_t j = 0;
     for (int32_t i = 0; i < static_cast<int32_t>(gameFolders_.size()); ++i) {
-        if (i < (page - 1) * kSetsPerPage || i >= page * kSetsPerPage) continue;
+        if (!paging_.IsOn(i + 1, page)) continue;
         const bool selected = Data().MenuCurrentGame() - 1 == i;
         if (selected) selectedOnPage_ = true;
         const SetButtonSide side = j % 2 == 0 ? SetButtonSide::Left : SetButtonSide::Right;
-        WithSetButtonLook(side, [&] {
+        Look().WithSetButtonLook(side, [&] {
             gameList_->AddGroupNodeCheckbox(
                 SetButton(j, side, gameFolders_[static_cast<size_t>(i)]),
                 static_cast<uint16_t>(i + 1), selected);
@@ -288,8 +287,9 @@ void Menu::StartGame() {
         Control().StartGame();
     } catch (const std::exception& error) {
         // A set that cannot be read (no rights, gone since the list was made) is not worth
-        // ending the program for: the menu stays and shows what is there now.
-        MyLog::Warning(error);
+        // ending the program for: the menu stays and shows what is there now. The game has
+        // logged the cause where it happened.
+        MyLog::Warning(std::string_view(error.what()));
         RefreshGames();
         if (selectedOnPage_) OnGameSelected(gameList_->Selected());
     }
@@ -334,9 +334,9 @@ void Menu::ShowHighscores(const common::Highscores* table) {
     const auto n = static_cast<int32_t>(entries.size());
     for (int32_t i = 0; i < n; ++i) {
         const std::string row = "highscore_row_" + std::to_string(i);
-        auto background =
-            CreateRowBackground(row + "_bg", Point3D(width - 9, 17, 1),
-                                Color(138, 200, 238, 15 * (n - i)), Point3D(-3, 26.0f * i + 32, 1));
+        auto background = Look().CreateRowBackground(row + "_bg", Point3D(width - 9, 17, 1),
+                                                     Color(138, 200, 238, 15 * (n - i)),
+                                                     Point3D(-3, 26.0f * i + 32, 1));
         background->AddChild(Text(row, Point3D(4, 0, 0), Data().SmallFont(),
                                   entries[static_cast<size_t>(i)].Name()));
         auto points = Text(row + "_points", Point3D(width - 9, 0, 0), Data().SmallFont(),

@@ -10,6 +10,7 @@
 #include "GameScene.h"
 #include "HighscoreStore.h"
 #include "KeyCommands.h"
+#include "MenuPaging.h"
 #include "ZudeRezede2D/Widgets/CheckBoxGroup.h"
 #include "ZudeRezede2D/Widgets/TextEdit.h"
 
@@ -22,7 +23,6 @@ class Menu : public GameScene {
   public:
     static constexpr const char* kPictureFolder = "bilder//";
     static constexpr const char* kSaveFile = "game.dat";
-    static constexpr int32_t kSetsPerPage = 4;
 
     // Builds the menu; a failure is logged and the menu keeps what was built.
     static std::shared_ptr<Menu> Create(zr2d::GameEngine& engine, GameData& data,
@@ -80,7 +80,7 @@ class Menu : public GameScene {
     std::vector<std::filesystem::path> gameFolders_;
     std::shared_ptr<zr2d::Control> nextPageButton_;
     std::shared_ptr<zr2d::Control> previousPageButton_;
-    int32_t pageCount_ = 0;
+    MenuPaging paging_;
     std::shared_ptr<zr2d::TextNode> pageInfo_;
     HighscoreStore highscores_;
     bool selectedOnPage_ = false;

@@ -28,7 +28,7 @@ void Menu::MoveSelection(int32_t step) {
     const auto count = static_cast<int32_t>(gameFolders_.size());
     if (count == 0) return;
     const int32_t current = Data().MenuCurrentGame();
-    const int32_t firstOnPage = (Data().MenuPage() - 1) * kSetsPerPage + 1;
+    const int32_t firstOnPage = paging_.FirstSetOn(Data().MenuPage());
     const int32_t target = current < 1 || current > count ? std::min(firstOnPage, count)
                                                           : std::clamp(current + step, 1, count);
     if (target == current && selectedOnPage_) return;
@@ -36,7 +36,7 @@ void Menu::MoveSelection(int32_t step) {
 }
 
 void Menu::SelectSet(int32_t index) {
-    const int32_t page = (index - 1) / kSetsPerPage + 1;
+    const int32_t page = paging_.PageOf(index);
     if (page != Data().MenuPage()) {
         Data().SetMenuPage(page);
         RefreshGames();
@@ -48,8 +48,7 @@ void Menu::SelectSet(int32_t index) {
 }
 
 void Menu::TurnPage(int32_t step) {
-    const int32_t page = Data().MenuPage() + step;
-    if (page < 1 || page > pageCount_) return;
+    if (!paging_.IsPage(Data().MenuPage() + step)) return;
     if (step > 0) {
         NextPage();
     } else {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Pexaro.h"
 
+#include <exception>
+
 #include "Common/Exception.h"
 #include "Common/MyLog.h"
 #include "Common/Platform/Utf8Path.h"
@@ -40,7 +42,7 @@ void Pexaro::Build() {
     try {
         const Point2D screen = GameEngine().VideoEngine().ScreenSize();
         gameFolder_ = Data().GameFolder();
-        pictures_ = ReadPictureFolder(gameFolder_);
+        rules_ = GameRules(ReadPictureFolder(gameFolder_));
         // Perspective, turned upright by the downward up vector, for the picture change.
         Camera()->SetPosition(Point3D(0, 0, 10));
         Camera()->SetUp(Point3D(0, -1, 0));
@@ -62,12 +64,11 @@ void Pexaro::Build() {
         quickPointInfo_->SetVisible(false);
         infoCam->AddChild(quickPointInfo_);
 
-        const auto first = ChoosePicture();
+        rules_.ChooseNext();
         std::shared_ptr<zr2d::Texture> texture;
-        if (first) {
-            MakeCurrent(first);
+        if (MakeNextCurrent()) {
             // Nothing is drawn before the first picture is there: no reason to wait for a worker.
-            texture = LoadPictureTexture(PathOf(*first));
+            texture = LoadPictureTexture(PathOf(*rules_.Current()));
             pictureFailed_ = !texture;
         }
         if (texture) {
@@ -86,7 +87,7 @@ void Pexaro::Build() {
         PrepareNextPicture();
     } catch (const std::exception& error) {
         MyLog::Warning(error);
-        throw common::Exception("Fehler beim Initialisieren des Spieles.");
+        std::throw_with_nested(common::Exception("Fehler beim Initialisieren des Spieles."));
     }
 }
 
@@ -94,7 +95,7 @@ void Pexaro::BuildInputFrame(zr2d::Node& layer, const Point2D& screen) {
     inputFrame_ = std::make_shared<zr2d::Frame>(
         "inputFrame",
         common::Rect(Point3D(screen.X() / 2 - 200, screen.Y() - 44, 1), Point3D(416, 40, 0)),
-        shared_from_this(), Data().SmallFont(), WidgetLook());
+        shared_from_this(), Data().SmallFont(), Look().NodeCreator());
     auto& group = *inputFrame_->MainGroup();
     group.AddTextEdit("teInput", common::Rect(Point3D(8, 0, 0), Point3D(400, 16, 0)), "");
     group.AddTextButton("Beenden", Point3D(340, 24, 1), common::Bind<>(this, &Pexaro::Leave), "");
@@ -107,8 +108,8 @@ void Pexaro::BuildInputFrame(zr2d::Node& layer, const Point2D& screen) {
 
 void Pexaro::BuildPointsDisplay(zr2d::Node& layer, const Point2D& screen) {
     const float width = 200;
-    auto panel =
-        CreateFramePanel("pointsDisplay", Point3D(width, 40, 0), Color(7, 21, 36, 64), false);
+    auto panel = Look().CreateFramePanel("pointsDisplay", Point3D(width, 40, 0),
+                                         Color(7, 21, 36, 64), false);
     // The panel's own node reaches 6 beyond its size on each side.
     panel->SetPosition(Point3D(screen.X() - panel->Size().X() - 3, 3, 0));
     const auto rightAligned = [&](const std::string& name, const Point3D& position,
@@ -126,24 +127,10 @@ void Pexaro::BuildPointsDisplay(zr2d::Node& layer, const Point2D& screen) {
     layer.AddChild(panel);
 }
 
-std::shared_ptr<PictureFile> Pexaro::ChoosePicture() {
-    const auto count = static_cast<int32_t>(pictures_.size());
-    if (count == 0) return nullptr;
-    const int32_t start = RandomNumber::Get(1, count) - 1;
-    for (int32_t step = 0; step < count; ++step) {
-        const auto& candidate = pictures_[static_cast<size_t>((start + step) % count)];
-        if (!candidate->IsUsed()) {
-            candidate->SetUsed();
-            return candidate;
-        }
-    }
-    return nullptr;
-}
-
-void Pexaro::MakeCurrent(const std::shared_ptr<PictureFile>& picture) {
-    ++pictureNumber_;
-    progressText_->SetText(std::to_string(pictureNumber_) + "/" + std::to_string(pictures_.size()));
-    currentPicture_ = picture;
+bool Pexaro::MakeNextCurrent() {
+    if (!rules_.Advance()) return false;
+    progressText_->SetText(rules_.Progress());
+    return true;
 }
 
 std::string Pexaro::PathOf(const PictureFile& picture) const {
@@ -151,10 +138,10 @@ std::string Pexaro::PathOf(const PictureFile& picture) const {
 }
 
 void Pexaro::PrepareNextPicture() {
-    nextPicture_ = ChoosePicture();
-    if (!nextPicture_) return;
+    const auto& next = rules_.ChooseNext();
+    if (!next) return;
     nextJob_ = DecodeInBackground(
-        PictureRequestFor(PathOf(*nextPicture_)),
+        PictureRequestFor(PathOf(*next)),
         [this](std::optional<zr2d::Picture> picture) { nextPixels_ = std::move(picture); });
 }
 
@@ -162,7 +149,7 @@ std::shared_ptr<zr2d::Texture> Pexaro::TakeNextPicture() {
     GameEngine().Decoder().Wait(nextJob_);
     nextJob_.reset();
     if (!nextPixels_) return nullptr;
-    auto texture = UploadPicture(*nextPixels_, PathOf(*nextPicture_));
+    auto texture = UploadPicture(*nextPixels_, PathOf(*rules_.Current()));
     nextPixels_.reset();
     return texture;
 }
@@ -174,24 +161,27 @@ void Pexaro::CenterPicture() {
 }
 
 void Pexaro::SubmitAnswer() {
-    if (finished_ || (transitionNode_ && transitionNode_->Visible())) return;
+    if (rules_.IsFinished() || (transitionNode_ && transitionNode_->Visible())) return;
     try {
         if (zoomManipulator_) zoomManipulator_->Stop();
         if (driftManipulator_) driftManipulator_->Stop();
-        const std::string& text = input_->Text();
-        int32_t score = text.empty() ? 0 : currentPicture_->CheckName(text);
-        score = std::clamp(score, 0, 10);
+        const int32_t score = rules_.Score(input_->Text());
         quickPointInfo_->SetText(std::to_string(score) + " Punkte");
         NewFadeTransparent(quickPointInfo_, 255, 10.0f, 90.0f)
             ->Finished()
             .Add(common::Bind<std::shared_ptr<zr2d::Node>>(this, &Pexaro::FadeOutQuickInfo));
-        points_ += score;
-        pointsText_->SetText(std::to_string(points_));
+        pointsText_->SetText(std::to_string(rules_.Points()));
         ShowAnswerFeedback(score);
-        NextPicture();
     } catch (const std::exception& error) {
         MyLog::Warning(error);
-        throw common::Exception("Fehler bei Überprüfung der Eingabe");
+        std::throw_with_nested(common::Exception("Fehler bei Überprüfung der Eingabe"));
+    }
+    try {
+        NextPicture();
+    } catch (const std::exception& error) {
+        // The picture change has logged its cause already: only its own line is new here.
+        MyLog::Warning(std::string_view(error.what()));
+        std::throw_with_nested(common::Exception("Fehler bei Überprüfung der Eingabe"));
     }
 }
 
@@ -206,26 +196,23 @@ void Pexaro::ShowAnswerFeedback(int32_t score) {
     }
     lastPicInfo_->SetVisible(true);
     lastPicInfo_->SetColor(Color(255 - 10 * score, 255, 255 - 10 * score, 255));
-    const std::string& name = currentPicture_->FileName();
+    const std::string& name = rules_.Current()->FileName();
     lastPicInfo_->SetText("Richtig wäre: " + name.substr(0, name.size() - 4));
 }
 
 void Pexaro::NextPicture() {
-    if (finished_) return;
+    if (rules_.IsFinished()) return;
     try {
         ResetTransitionNode();
         input_->SetText("");
         std::shared_ptr<zr2d::Texture> texture;
-        if (nextPicture_) {
-            MakeCurrent(nextPicture_);
+        if (MakeNextCurrent()) {
             texture = TakeNextPicture();
             pictureFailed_ = !texture;
         }
         if (!texture) {
-            // Through the set, unless the last picture itself failed to load: that game was
-            // not played to its end and hands nothing over.
-            if (!pictureFailed_ && pictureNumber_ == static_cast<int32_t>(pictures_.size())) {
-                finished_ = true;
+            // A last picture that failed to load ends the game unfinished: it hands nothing over.
+            if (rules_.Finish(!pictureFailed_)) {
                 StartTransition(false);
             } else {
                 Leave();
@@ -239,7 +226,8 @@ void Pexaro::NextPicture() {
         PrepareNextPicture();
     } catch (const std::exception& error) {
         MyLog::Warning(error);
-        throw common::Exception("Das Spiel wird auf Grund des Fehlers abgebrochen. :(");
+        std::throw_with_nested(
+            common::Exception("Das Spiel wird auf Grund des Fehlers abgebrochen. :("));
     }
 }
 
@@ -264,46 +252,49 @@ void Pexaro::StartTransition(bool withNewPicture) {
 }
 
 void Pexaro::StartZoom() {
-    zoomValue_ = 0;
     zoomFactorX_ = SignedFactor(10, 140, 16000, 1);
     zoomFactorY_ = SignedFactor(10, 140, 16000, 4);
-    zoomManipulator_ = std::make_shared<zr2d::ValueManipulator>(
-        [this] { return transitionNode_->Visible() ? zoomValue_ : 150.0f; },
-        [this](float v) {
-            zoomValue_ = v;
-            transitionNode_->SetScale(Point3D(1 + v * zoomFactorX_, 1 + v * zoomFactorY_, 1));
-        },
-        0.1f, 1.0f, 150.0f);
-    zoomManipulator_->Start(AnimationManager());
+    zoomManipulator_ = StartTransitionValue(zoomValue_, [this](float v) {
+        transitionNode_->SetScale(Point3D(1 + v * zoomFactorX_, 1 + v * zoomFactorY_, 1));
+    });
 }
 
 void Pexaro::StartDrift() {
-    driftValue_ = 0;
     driftFactorX_ = SignedFactor(10, 250, 5000, 1);
     driftFactorY_ = SignedFactor(10, 100, 5000, 4);
-    driftManipulator_ = std::make_shared<zr2d::ValueManipulator>(
-        [this] { return transitionNode_->Visible() ? driftValue_ : 150.0f; },
-        [this](float v) {
-            driftValue_ = v;
-            transitionNode_->SetPosition(
-                transitionNode_->Position().Add(Point3D(v * driftFactorX_, v * driftFactorY_, 0)));
+    driftManipulator_ = StartTransitionValue(driftValue_, [this](float v) {
+        transitionNode_->SetPosition(
+            transitionNode_->Position().Add(Point3D(v * driftFactorX_, v * driftFactorY_, 0)));
+    });
+}
+
+std::shared_ptr<zr2d::ValueManipulator> Pexaro::StartTransitionValue(
+    float& value, const std::function<void(float)>& apply) {
+    value = 0;
+    // Once the old picture is gone the value reads as arrived, which ends the manipulator.
+    auto manipulator = std::make_shared<zr2d::ValueManipulator>(
+        [this, &value] { return transitionNode_->Visible() ? value : 150.0f; },
+        [&value, apply](float v) {
+            value = v;
+            apply(v);
         },
         0.1f, 1.0f, 150.0f);
-    driftManipulator_->Start(AnimationManager());
+    manipulator->Start(AnimationManager());
+    return manipulator;
 }
 
 void Pexaro::OnTransitionFinished() {
     const auto old = transitionNode_->Texture();
     transitionNode_->SetTexture(pictureNode_->Texture());
     GameEngine().VideoEngine().Factory().FreeTexture(*old);
-    if (finished_) Leave();
+    if (rules_.IsFinished()) Leave();
 }
 
 void Pexaro::Leave() {
     // The button and the end of the last fade can both ask in one frame.
     if (left_) return;
     left_ = true;
-    if (finished_) Data().SetPoints(points_);
+    if (rules_.IsFinished()) Data().SetPoints(rules_.Points());
     Control().ShowMenu();
 }
 

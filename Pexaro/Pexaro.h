@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <memory>
-#include <vector>
 
+#include "GameRules.h"
 #include "GameScene.h"
 #include "KeyCommands.h"
 #include "PictureFile.h"
@@ -31,12 +32,12 @@ class Pexaro : public GameScene {
     void Leave();
     bool HasLeft() const { return left_; }
 
-    int32_t Points() const { return points_; }
-    bool IsFinished() const { return finished_; }
+    int32_t Points() const { return rules_.Points(); }
+    bool IsFinished() const { return rules_.IsFinished(); }
     const std::shared_ptr<zr2d::PictureNode>& PictureNode() const { return pictureNode_; }
     const std::shared_ptr<zr2d::PictureNode>& TransitionNode() const { return transitionNode_; }
     const std::shared_ptr<zr2d::TextEdit>& Input() const { return input_; }
-    const std::shared_ptr<PictureFile>& CurrentPicture() const { return currentPicture_; }
+    const std::shared_ptr<PictureFile>& CurrentPicture() const { return rules_.Current(); }
     // The next picture's pixels have been taken up: Enter only uploads them.
     bool NextPictureReady() const { return nextPixels_.has_value(); }
 
@@ -45,10 +46,8 @@ class Pexaro : public GameScene {
     void BuildInputFrame(zr2d::Node& layer, const common::Point2D& screen);
     void BuildPointsDisplay(zr2d::Node& layer, const common::Point2D& screen);
     void NextPicture();
-    // The random choice among the unused pictures, marked used; null when all are.
-    std::shared_ptr<PictureFile> ChoosePicture();
-    // Counts the chosen picture as the current one.
-    void MakeCurrent(const std::shared_ptr<PictureFile>& picture);
+    // Counts the chosen picture as the current one; false when none was chosen.
+    bool MakeNextCurrent();
     std::string PathOf(const PictureFile& picture) const;
     // Chooses the next picture while this one is shown, and decodes it in the background.
     void PrepareNextPicture();
@@ -58,17 +57,17 @@ class Pexaro : public GameScene {
     void StartTransition(bool withNewPicture);
     void StartZoom();
     void StartDrift();
+    // Runs value from 0 to 150 while the old picture fades out, handing each step to apply.
+    std::shared_ptr<zr2d::ValueManipulator> StartTransitionValue(
+        float& value, const std::function<void(float)>& apply);
     void ResetTransitionNode();
     void OnTransitionFinished();
     void FadeOutQuickInfo(std::shared_ptr<zr2d::Node> node);
     void CenterPicture();
 
-    std::vector<std::shared_ptr<PictureFile>> pictures_;
+    GameRules rules_;
     std::shared_ptr<zr2d::PictureNode> pictureNode_;
     std::shared_ptr<zr2d::PictureNode> transitionNode_;
-    std::shared_ptr<PictureFile> currentPicture_;
-    // Chosen ahead, shown at the next Enter.
-    std::shared_ptr<PictureFile> nextPicture_;
     std::shared_ptr<zr2d::PictureJob> nextJob_;
     std::optional<zr2d::Picture> nextPixels_;
     std::shared_ptr<zr2d::TextNode> quickPointInfo_;
@@ -86,9 +85,6 @@ class Pexaro : public GameScene {
     float driftFactorY_ = 0;
     std::shared_ptr<zr2d::ValueManipulator> zoomManipulator_;
     std::shared_ptr<zr2d::ValueManipulator> driftManipulator_;
-    int32_t points_ = 0;
-    int32_t pictureNumber_ = 0;
-    bool finished_ = false;
     bool pictureFailed_ = false;
     bool left_ = false;
     std::unique_ptr<KeyCommands> keys_;

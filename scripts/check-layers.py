@@ -48,6 +48,7 @@ PARTS = {
     "tests/ZudeRezede2D/Video/BackgroundDecoderTest.cpp": "ZudeRezede2DPictureTests",
     "tests/Pexaro/": "PexaroGlTests",
     "tests/Pexaro/GameDatLayoutTest.cpp": "PexaroTests",
+    "tests/Pexaro/GameRulesTest.cpp": "PexaroTests",
     "tests/Pexaro/PictureFileTest.cpp": "PexaroTests",
     "tests/Pexaro/WindowScaleTest.cpp": "PexaroTests",
     "tests/robust/": "RobustTests",

@@ -31,7 +31,7 @@ class WidgetLookTest : public GameTest {
         return *control;
     }
     std::shared_ptr<zr2d::Node> Look(WidgetType type, WidgetNodeType part, const std::string& id) {
-        return scene_->CreateWidgetNode(type, part, ControlNamed(id));
+        return scene_->Look().CreateWidgetNode(type, part, ControlNamed(id));
     }
     static Point3D Extent(const std::shared_ptr<zr2d::Node>& node) {
         return std::dynamic_pointer_cast<zr2d::SimpleFormNode>(node)->Vertices()->Size();
@@ -46,7 +46,7 @@ TEST_F(WidgetLookTest, PanelsAreALightBorderAllRoundADarkerInnerPanel) {
     // Size (100, 40) covers (106, 46) from (-3, -3). The inner panel starts at (1, 1) and stays
     // one pixel inside the border on every side.
     const Color colour(22, 72, 42, 14);
-    const auto panel = scene_->CreatePanel("p", Point3D(100, 40, 0), colour, false);
+    const auto panel = scene_->Look().CreatePanel("p", Point3D(100, 40, 0), colour, false);
     EXPECT_TRUE(panel->Position().Equals(Point3D(-3, -3, 0)));
     EXPECT_TRUE(Extent(panel).Equals(Point3D(106, 46, 0)));
     EXPECT_EQ(Corner(panel, 0), Color(162, 212, 182, 78));  // brightened by 140, alpha + 64
@@ -58,7 +58,7 @@ TEST_F(WidgetLookTest, PanelsAreALightBorderAllRoundADarkerInnerPanel) {
     EXPECT_EQ(Corner(inner, 0), colour);
     EXPECT_EQ(Corner(inner, 1), Color(22, 72, 42, 78));
 
-    const auto frame = scene_->CreateFramePanel("f", Point3D(100, 40, 0), colour, false);
+    const auto frame = scene_->Look().CreateFramePanel("f", Point3D(100, 40, 0), colour, false);
     EXPECT_TRUE(frame->Position().Equals(Point3D(-6, -6, 0)));
     EXPECT_TRUE(Extent(frame).Equals(Point3D(112, 52, 0)));
     EXPECT_TRUE(frame->Child(0)->Position().Equals(Point3D(1, 1, 0)));

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "GameScene.h"
+#include "WidgetLook.h"
+
 #include "ZudeRezede2D/Scene/NodeHelper.h"
 #include "ZudeRezede2D/Video/Data/SingleVertices.h"
 
@@ -58,15 +59,16 @@ std::string PartSuffix(WidgetNodeType part) {
 
 }  // namespace
 
-zr2d::NodeCreator GameScene::WidgetLook() {
-    // The frames live in this scene's tree, so they never call back into a scene that is gone.
+zr2d::NodeCreator WidgetLook::NodeCreator() {
+    // The frames live in the tree of the scene that owns this look, so they never call back
+    // into a look that is gone.
     return [this](WidgetType type, WidgetNodeType part, zr2d::Control& control) {
         return CreateWidgetNode(type, part, control);
     };
 }
 
-std::shared_ptr<zr2d::Node> GameScene::CreateWidgetNode(WidgetType type, WidgetNodeType part,
-                                                        zr2d::Control& control) {
+std::shared_ptr<zr2d::Node> WidgetLook::CreateWidgetNode(WidgetType type, WidgetNodeType part,
+                                                         zr2d::Control& control) {
     if (part == WidgetNodeType::Sound) return nullptr;
     const std::string name = control.Name() + PartSuffix(part);
     const Point3D size = control.Size();
@@ -98,7 +100,7 @@ std::shared_ptr<zr2d::Node> GameScene::CreateWidgetNode(WidgetType type, WidgetN
     }
 }
 
-void GameScene::WithSetButtonLook(SetButtonSide side, const std::function<void()>& build) {
+void WidgetLook::WithSetButtonLook(SetButtonSide side, const std::function<void()>& build) {
     setButtonSide_ = side;
     try {
         build();
@@ -110,8 +112,8 @@ void GameScene::WithSetButtonLook(SetButtonSide side, const std::function<void()
 }
 
 // Set buttons fade away from their thumbnail: left ones to the right, right ones to the left.
-std::shared_ptr<zr2d::Node> GameScene::SetButtonLook(const std::string& name, WidgetNodeType part,
-                                                     const Point3D& size, SetButtonSide side) {
+std::shared_ptr<zr2d::Node> WidgetLook::SetButtonLook(const std::string& name, WidgetNodeType part,
+                                                      const Point3D& size, SetButtonSide side) {
     const PartColours colours = ButtonColours(part, 24);
     const bool left = side == SetButtonSide::Left;
     const Color near = colours.top;
@@ -121,20 +123,20 @@ std::shared_ptr<zr2d::Node> GameScene::SetButtonLook(const std::string& name, Wi
         .SetVertex(1, Point3D(0, size.Y(), 0), left ? near : far)
         .SetVertex(2, Point3D(size.X(), size.Y(), 0), left ? far : near)
         .SetVertex(3, Point3D(size.X(), 0, 0), left ? far : near);
-    return NodeFactory().CreateSimpleFormNode(name, Point3D(0, 0, 0), zr2d::BasicShapeType::Quads,
-                                              vertices);
+    return factory_.CreateSimpleFormNode(name, Point3D(0, 0, 0), zr2d::BasicShapeType::Quads,
+                                         vertices);
 }
 
-std::shared_ptr<zr2d::Node> GameScene::Gradient(const std::string& name, const Point3D& position,
-                                                const Point3D& size, const Color& top,
-                                                const Color& bottom) {
-    return NodeFactory().CreateSimpleFormNode(
+std::shared_ptr<zr2d::Node> WidgetLook::Gradient(const std::string& name, const Point3D& position,
+                                                 const Point3D& size, const Color& top,
+                                                 const Color& bottom) {
+    return factory_.CreateSimpleFormNode(
         name, position, zr2d::BasicShapeType::Quads,
         zr2d::NodeHelper::CreateGradientRectangle(size, top, bottom));
 }
 
-std::shared_ptr<zr2d::Node> GameScene::BoxPanel(const std::string& name, const Point3D& size,
-                                                const Color& colour, bool inner, float margin) {
+std::shared_ptr<zr2d::Node> WidgetLook::BoxPanel(const std::string& name, const Point3D& size,
+                                                 const Color& colour, bool inner, float margin) {
     const Color base = inner ? colour : colour.Brighten(140);
     const Color second = WithAlpha(base, 64);
     // The inner panel sits one pixel inside the outer one.
@@ -147,20 +149,20 @@ std::shared_ptr<zr2d::Node> GameScene::BoxPanel(const std::string& name, const P
     return panel;
 }
 
-std::shared_ptr<zr2d::Node> GameScene::CreatePanel(const std::string& name, const Point3D& size,
-                                                   const Color& colour, bool inner) {
+std::shared_ptr<zr2d::Node> WidgetLook::CreatePanel(const std::string& name, const Point3D& size,
+                                                    const Color& colour, bool inner) {
     return BoxPanel(name, size, colour, inner, 6);
 }
 
-std::shared_ptr<zr2d::Node> GameScene::CreateFramePanel(const std::string& name,
-                                                        const Point3D& size, const Color& colour,
-                                                        bool inner) {
+std::shared_ptr<zr2d::Node> WidgetLook::CreateFramePanel(const std::string& name,
+                                                         const Point3D& size, const Color& colour,
+                                                         bool inner) {
     return BoxPanel(name, size, colour, inner, 12);
 }
 
-std::shared_ptr<zr2d::Node> GameScene::CreateShape(const std::string& name, const Point3D& size,
-                                                   const Color& colour, const Point3D& position) {
-    auto shape = NodeFactory().CreateEmptyNode(name, position, size);
+std::shared_ptr<zr2d::Node> WidgetLook::CreateShape(const std::string& name, const Point3D& size,
+                                                    const Color& colour, const Point3D& position) {
+    auto shape = factory_.CreateEmptyNode(name, position, size);
     shape->AddChild(Gradient(name + "_outer", Point3D(-3, -3, 0), size.Add(Point3D(6, 6, 0)),
                              colour.Brighten(60), colour));
     shape->AddChild(Gradient(name + "_inner", Point3D(3, 3, 0), size.Add(Point3D(-6, -6, 0)),
@@ -168,9 +170,10 @@ std::shared_ptr<zr2d::Node> GameScene::CreateShape(const std::string& name, cons
     return shape;
 }
 
-std::shared_ptr<zr2d::Node> GameScene::CreateRowBackground(const std::string& name,
-                                                           const Point3D& size, const Color& colour,
-                                                           const Point3D& position) {
+std::shared_ptr<zr2d::Node> WidgetLook::CreateRowBackground(const std::string& name,
+                                                            const Point3D& size,
+                                                            const Color& colour,
+                                                            const Point3D& position) {
     auto row = Gradient(name, position, size, colour, WithAlpha(colour, -colour.A() / 2));
     // A thin grey line under the row, 4 in from the left and 2 above its lower edge.
     row->AddChild(Gradient(name + "_line", Point3D(4, size.Y() - 2, 0), Point3D(size.X() - 8, 1, 0),
