@@ -5,16 +5,11 @@
 # Usage: scene_demo.sh <SceneDemo executable>
 set -euo pipefail
 demo=$1
-shot=$(mktemp --suffix=.png)
-pid=""
-trap '[[ -z "$pid" ]] || kill "$pid" 2>/dev/null; rm -f "$shot"' EXIT
+source "$(dirname "$0")/../lib/testlib.sh"
+start_work_folder
+shot="$work/screen.png"
 
-source "$(dirname "$0")/screen.sh"
-
-"$demo" &
-pid=$!
-wait_for_window "ZudeRezede2D scene demo"
-expect_sdl "$pid"
+start_in_window "ZudeRezede2D scene demo" "$demo"
 sleep 0.5
 point_at 600 100
 sleep 0.3
@@ -32,17 +27,8 @@ xdotool click 1
 sleep 0.3
 take_shot
 after=$(pixel 90 315)
-if [[ "$before" == "$after" ]]; then
-  echo "FAIL: clicking did not toggle the faded group ($before both times)"
-  exit 1
-fi
+[[ "$before" != "$after" ]] || fail "clicking did not toggle the faded group ($before both times)"
 
-kill -TERM "$pid"
-status=0
-wait "$pid" || status=$?
+expect_clean_term "$pid" "the demo"
 pid=""
-if [[ $status -ne 0 ]]; then
-  echo "FAIL: the demo exited with $status"
-  exit 1
-fi
 echo "scene demo: ok"

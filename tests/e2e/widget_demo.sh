@@ -5,16 +5,11 @@
 # Usage: widget_demo.sh <WidgetDemo executable>
 set -euo pipefail
 demo=$1
-shot=$(mktemp --suffix=.png)
-pid=""
-trap '[[ -z "$pid" ]] || kill "$pid" 2>/dev/null; rm -f "$shot"' EXIT
+source "$(dirname "$0")/../lib/testlib.sh"
+start_work_folder
+shot="$work/screen.png"
 
-source "$(dirname "$0")/screen.sh"
-
-"$demo" &
-pid=$!
-wait_for_window "ZudeRezede2D widget demo"
-expect_sdl "$pid"
+start_in_window "ZudeRezede2D widget demo" "$demo"
 sleep 0.5
 point_at 300 400
 sleep 0.3
@@ -33,12 +28,6 @@ take_shot
 expect_pixel 62 305 "40,150,60" "the third choice after its click"
 expect_pixel 62 245 "70,70,90" "the first choice after another was chosen"
 
-kill -TERM "$pid"
-status=0
-wait "$pid" || status=$?
+expect_clean_term "$pid" "the demo"
 pid=""
-if [[ $status -ne 0 ]]; then
-  echo "FAIL: the demo exited with $status"
-  exit 1
-fi
 echo "widget demo: ok"
