@@ -8,8 +8,7 @@ source "$(dirname "$0")/../lib/testlib.sh"
 build=$1
 data=$2
 start_work_folder
-prefix="$work/pre fix"
-cmake --install "$build" --prefix "$prefix" >/dev/null
+install_build "$build" "pre fix"
 
 expected() {
   printf '%s\n' \

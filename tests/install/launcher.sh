@@ -15,9 +15,7 @@ gamedat=$3
 source_folder=$4
 game=$5
 start_work_folder
-
-prefix="$work/pre fix 'q' \$x *"
-cmake --install "$build" --prefix "$prefix" >/dev/null
+install_build "$build" "pre fix 'q' \$x *"
 launcher="$prefix/bin/pexaro"
 shared="$prefix/share/pexaro"
 caller="$work/caller"

@@ -11,8 +11,7 @@ build=$1
 version=$2
 source=$3
 start_work_folder
-prefix="$work/prefix"
-cmake --install "$build" --prefix "$prefix" >/dev/null
+install_build "$build" prefix
 
 id=org.pexaro.pexaro
 entry="$prefix/share/applications/$id.desktop"

@@ -37,6 +37,12 @@ start_work_folder() {
   trap '[[ -z "$pid" ]] || kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 }
 
+# The build installed, as a packager would, into $prefix inside the scratch folder.
+install_build() {  # build folder, prefix's name
+  prefix="$work/$2"
+  cmake --install "$1" --prefix "$prefix" >/dev/null
+}
+
 # Pauses stretch with the build: the sanitizer build draws several times slower.
 slow=1
 pause() {  # seconds
