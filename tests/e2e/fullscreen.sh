@@ -96,7 +96,7 @@ settings 1 1.25
 start LD_LIBRARY_PATH="$compat"
 [[ $WIDTH -eq 1920 && $HEIGHT -eq 1080 ]] || fail "the full-screen window is ${WIDTH}x${HEIGHT}"
 import -window root "$shot"
-expect_pixel 100 540 "0,0,0" "the bar left of the scaled picture"
+expect_point_pixel full_screen_left_bar "0,0,0" "the bar left of the scaled picture"
 expect_game_pixel menu_backdrop "15,25,40" "the menu's backdrop, scaled"
 expect_game_pixel set_list_frame "35,48,63" "the frame of the list of sets, scaled"
 

@@ -11,22 +11,22 @@ shot="$work/screen.png"
 
 start_in_window "ZudeRezede2D scene demo" "$demo"
 sleep 0.5
-point_at 600 100
+move_to_point scene_pointer
 sleep 0.3
 take_shot
-expect_pixel 30 30 "40,40,70" "panel"
-expect_pixel 603 103 "255,255,255" "mouse marker follows the pointer"
-expect_pixel 70 370 "250,200,40" "opaque box below the faded group"
+expect_point_pixel scene_panel "40,40,70" "panel"
+expect_point_pixel scene_pointer_marker "255,255,255" "mouse marker follows the pointer"
+expect_point_pixel scene_opaque_box "250,200,40" "opaque box below the faded group"
 
 xdotool click 1
 sleep 0.3
 take_shot
-expect_pixel 603 103 "255,255,255" "marker after the click"
-before=$(pixel 90 315)
+expect_point_pixel scene_pointer_marker "255,255,255" "marker after the click"
+before=$(point_pixel scene_faded_group)
 xdotool click 1
 sleep 0.3
 take_shot
-after=$(pixel 90 315)
+after=$(point_pixel scene_faded_group)
 [[ "$before" != "$after" ]] || fail "clicking did not toggle the faded group ($before both times)"
 
 expect_clean_term "$pid" "the demo"

@@ -11,22 +11,22 @@ shot="$work/screen.png"
 
 start_in_window "ZudeRezede2D widget demo" "$demo"
 sleep 0.5
-point_at 300 400
+move_to_point widget_pointer_away
 sleep 0.3
 take_shot
-expect_pixel 452 77 "110,70,30" "the empty area"
-expect_pixel 62 305 "70,70,90" "the third choice, unchecked"
+expect_point_pixel widget_empty_area "110,70,30" "the empty area"
+expect_point_pixel widget_third_choice "70,70,90" "the third choice, unchecked"
 
-point_at 500 100
+move_to_point widget_pointer_on_empty_area
 sleep 0.3
 take_shot
-expect_pixel 452 77 "150,150,60" "the empty area under the pointer"
+expect_point_pixel widget_empty_area "150,150,60" "the empty area under the pointer"
 
-click_at 65 310
+click_point widget_third_choice_button
 sleep 0.3
 take_shot
-expect_pixel 62 305 "40,150,60" "the third choice after its click"
-expect_pixel 62 245 "70,70,90" "the first choice after another was chosen"
+expect_point_pixel widget_third_choice "40,150,60" "the third choice after its click"
+expect_point_pixel widget_first_choice "70,70,90" "the first choice after another was chosen"
 
 expect_clean_term "$pid" "the demo"
 pid=""

@@ -1,12 +1,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # What the script tests share: failing, waiting, a scratch folder, a display of their own, and
-# the helpers for driving a window (window.sh) and the game's screens (game_screen.sh). Sourced.
+# the helpers for driving a window (window.sh), its named points (named_points.sh) and the game's
+# screens (game_screen.sh). Sourced.
 lib_dir=$(dirname "${BASH_SOURCE[0]}")
 # shellcheck source=tests/lib/sdl12_compat.sh
 source "$lib_dir/sdl12_compat.sh"
 # shellcheck source=tests/lib/window.sh
 source "$lib_dir/window.sh"
+# shellcheck source=tests/lib/named_points.sh
+source "$lib_dir/named_points.sh"
 # shellcheck source=tests/lib/game_screen.sh
 source "$lib_dir/game_screen.sh"
 

@@ -144,9 +144,8 @@ expect_tidy() {
 # "r,g,b" at a named point of a fresh screenshot of the window.
 shot="$scratch/screen.png"
 screen_pixel() {  # point
-  locate "$1"
   take_shot
-  pixel "$point_x" "$point_y"
+  point_pixel "$1"
 }
 
 # The game shows one of the blue test pictures at the point.

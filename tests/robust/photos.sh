@@ -19,9 +19,9 @@ upright_at() {  # box
   local side r g b
   for side in left right; do
     IFS=, read -r r g b <<<"$(screen_pixel "$1_upper_$side")"
-    ((r > 150 && b < 100)) || { last="not red at ${game_points[$1_upper_$side]} ($r,$g,$b)"; return 1; }
+    ((r > 150 && b < 100)) || { last="not red at ${points[$1_upper_$side]} ($r,$g,$b)"; return 1; }
     IFS=, read -r r g b <<<"$(screen_pixel "$1_lower_$side")"
-    ((b > 150 && r < 100)) || { last="not blue at ${game_points[$1_lower_$side]} ($r,$g,$b)"; return 1; }
+    ((b > 150 && r < 100)) || { last="not blue at ${points[$1_lower_$side]} ($r,$g,$b)"; return 1; }
   done
 }
 
