@@ -32,6 +32,7 @@ robust_cleanup() {
   rm -rf "$sandbox" "$scratch"
 }
 trap robust_cleanup EXIT
+# A failure names the case and shows the game's log; a log line is waited for half a minute.
 fail_label=$robust_case
 fail_log=$log
 log_wait_seconds=30
