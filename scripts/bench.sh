@@ -7,16 +7,15 @@
 #
 # Takes about a quarter of an hour; the machine should be otherwise idle.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/lib/prelude.sh"
+cd "$repo_root"
 runs=${1:-5}
 # Before anything of ours runs: a busy machine makes every figure noise.
 start_load=$(cut -d ' ' -f 1 /proc/loadavg)
 
-bash scripts/install-deps.sh
+install_deps
 build=build/release
-cmake --preset release >/dev/null
-cmake --build "$build" -j "$(nproc)" --target pexaro-bench pexaro-startup startup-reference \
-  run_folder
+configure_and_build release pexaro-bench pexaro-startup startup-reference run_folder
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -36,6 +35,6 @@ convert "$work/pictures/foto.jpg" -resize 8200x6100! -quality 90 "$work/pictures
 mkdir -p "$work/run"
 cp -r "$build/run/settings.txt" "$build/run/daten" "$build/run/bilder" "$work/run/"
 
-PEXARO_BENCH_PICTURES="$work/pictures" xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
+PEXARO_BENCH_PICTURES="$work/pictures" in_virtual_display \
   python3 scripts/bench_report.py --build "$build" --run-folder "$work/run" --runs "$runs" \
   --start-load "$start_load" --doc docs/PERFORMANCE.md

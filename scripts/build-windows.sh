@@ -7,8 +7,9 @@
 # Environment: PEXARO_WINDOWS_CACHE (default ~/.cache/pexaro-windows); PEXARO_WINDOWS_SOURCES, a
 # folder of upstream tarballs for the source packages an apt mirror does not serve.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib/prelude.sh"
 
-repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+repo=$repo_root
 host=x86_64-w64-mingw32
 jobs=$(nproc)
 cache=${PEXARO_WINDOWS_CACHE:-$HOME/.cache/pexaro-windows}
@@ -223,7 +224,7 @@ build_libraries() {
   fi
 }
 
-bash "$repo/scripts/install-deps.sh" windows
+install_deps windows
 add_source_entry
 key=$(library_key)
 prefix=$cache/$key
@@ -245,9 +246,9 @@ cd "$repo"
 # Libraries found in an earlier prefix stay in CMake's cache: a new prefix configures afresh.
 fresh=(--fresh)
 [[ $(cat build/windows/configured-prefix 2>/dev/null) == "$prefix" ]] && fresh=()
-PEXARO_WINDOWS_PREFIX=$prefix cmake --preset windows "${fresh[@]}" >/dev/null
+PEXARO_WINDOWS_PREFIX=$prefix configure_preset windows "${fresh[@]}"
 echo "$prefix" >build/windows/configured-prefix
-cmake --build build/windows -j"$jobs"
+build_preset windows
 
 bash tests/windows/imports.sh "$host-objdump" build/windows/run/pexaro.exe \
   build/windows/tools/pexaro-gamedat.exe

@@ -6,8 +6,9 @@
 #   scripts/fuzz.sh [seconds-per-target] [--merge]
 # --merge adds the new inputs that reach more code to the repository's corpus.
 set -uo pipefail
-cd "$(dirname "$0")/.."
-root=$(pwd)
+source "$(dirname "$0")/lib/prelude.sh"
+cd "$repo_root" || exit 1
+root=$repo_root
 
 seconds=20
 merge=0
@@ -21,8 +22,7 @@ done
 
 dir=build/fuzz
 echo "=== fuzz: configure and build"
-cmake --preset fuzz >/dev/null || exit 1
-cmake --build "$dir" -j "$(nproc)" || exit 1
+configure_and_build fuzz || exit 1
 
 mkdir -p "$dir/crashes"
 tmpdir=/dev/shm

@@ -5,15 +5,14 @@
 # build, runs both under a virtual display and writes their figures into docs/RELIABILITY.md.
 # Usage: scripts/reliability.sh [games] [kills]
 set -euo pipefail
-cd "$(dirname "$0")/.."
-root=$(pwd)
+source "$(dirname "$0")/lib/prelude.sh"
+cd "$repo_root"
 games=${1:-30}
 kills=${2:-1000}
 
-bash scripts/install-deps.sh
-cmake --preset release >/dev/null
-cmake --build build/release -j "$(nproc)" --target pexaro pexaro-gamedat pexaro-save-loop run_folder
-build=$root/build/release
+install_deps
+configure_and_build release pexaro pexaro-gamedat pexaro-save-loop run_folder
+build=$repo_root/build/release
 block=$(mktemp)
 trap 'rm -f "$block"' EXIT
 

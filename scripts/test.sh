@@ -5,10 +5,11 @@
 # under ThreadSanitizer, a short run of every fuzz target, and the Windows build's tests under Wine.
 # Exits non-zero if anything fails.
 set -uo pipefail
-cd "$(dirname "$0")/.."
-root=$(pwd)
+source "$(dirname "$0")/lib/prelude.sh"
+cd "$repo_root" || exit 1
+root=$repo_root
 
-bash scripts/install-deps.sh || exit 1
+install_deps || exit 1
 
 jobs=$(nproc)
 status=0
@@ -21,14 +22,9 @@ build_and_test() {
   local name=$1
   local dir="build/$name"
   echo "=== $name: configure and build"
-  cmake --preset "$name" >/dev/null || return 1
-  cmake --build "$dir" -j "$jobs" || return 1
+  configure_and_build "$name" || return 1
   echo "=== $name: tests"
-  # One virtual X server for the whole run; window tests need it, the others ignore it.
-  # -noreset: by default the server resets when its last client leaves, and a window opened
-  # during the reset fails to connect.
-  xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
-    ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 600
+  in_virtual_display ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 600
 }
 
 build_and_test release || status=1
@@ -43,8 +39,7 @@ build_and_test sanitize || status=1
 # no window, are built.
 threads() {
   echo "=== tsan: configure and build the worker tests"
-  cmake --preset tsan >/dev/null || return 1
-  cmake --build build/tsan -j "$jobs" --target ZudeRezede2DPictureTests || return 1
+  configure_and_build tsan ZudeRezede2DPictureTests || return 1
   echo "=== tsan: tests"
   TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1" \
     ctest --test-dir build/tsan --output-on-failure -L threads --timeout 600
@@ -60,7 +55,7 @@ windows() {
   echo "=== windows: libraries, build and zip"
   bash scripts/build-windows.sh || return 1
   echo "=== windows: tests under Wine"
-  xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
+  in_virtual_display \
     ctest --test-dir build/windows --output-on-failure -j "$jobs" --timeout 900 -L windows
 }
 windows || status=1

@@ -7,6 +7,7 @@
 # switch and the window's icon and class are also checked on the classic library, in a window.
 # Usage: fullscreen.sh <run folder with pexaro> <pexaro-gamedat>
 set -euo pipefail
+source "$(dirname "$0")/../lib/testlib.sh"
 run=$1
 gamedat=$2
 work=$(mktemp -d)
@@ -20,22 +21,14 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+fail_log="$work/log"
 
-fail() {
-  echo "FAIL: $*"
-  [[ -f "$work/log" ]] && tail -n 30 "$work/log"
-  exit 1
-}
-
-compat=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/sdl12-compat
-[[ -e "$compat/libSDL-1.2.so.0" ]] || { echo "SKIP: libsdl1.2-compat is not installed"; exit 77; }
+have_sdl12_compat || { echo "SKIP: libsdl1.2-compat is not installed"; exit 77; }
+compat=$(sdl12_compat_dir)
 command -v jwm >/dev/null || { echo "SKIP: jwm is not installed"; exit 77; }
 
 shot="$work/screen.png"
-source "$(dirname "$0")/screen.sh"
-slow=1
-if is_sanitizer_build "$run/pexaro"; then slow=4; fi
-pause() { sleep "$(echo "$1 * $slow" | bc -l)"; }
+slow_down_for "$run/pexaro"
 
 # A display of its own at the size of today's desktops, with a window manager, which is what
 # honours a full-screen request.
@@ -46,8 +39,7 @@ pause 1
 
 cp -r "$run/bilder" "$run/daten" "$run/pexaro" "$work/"
 rm -rf "$work/bilder"/*
-mkdir "$work/bilder/Aaa Test"
-convert -size 400x300 xc:"#336699" "$work/bilder/Aaa Test/Hund.png"
+make_picture "$work/bilder/Aaa Test/Hund.png" 400x300 "#336699"
 settings() {  # fullscreen [windowScale]
   printf '[Game]\nshowLog = 1\nfullscreen = %s\nwindowScale = %s\nmaxTextureSize = 512\n' "$1" "${2:-1}" \
     >"$work/settings.txt"
@@ -56,7 +48,7 @@ settings() {  # fullscreen [windowScale]
 start() {  # extra environment for the game
   (cd "$work" && exec env "$@" ./pexaro) >"$work/log" 2>&1 &
   pid=$!
-  wait_for_window "^Ged.*chtnisspiel$"
+  wait_for_window "$game_window_title"
   window=$window_id
   pause 3
   geometry
@@ -79,29 +71,24 @@ at() {  # x y -> "screen_x screen_y"
     s = $3 / 1024; if ($4 / 768 < s) s = $4 / 768
     printf "%d %d\n", $1 + ($3 - 1024 * s) / 2 + $5 * s, $2 + ($4 - 768 * s) / 2 + $6 * s }'
 }
+# The library's clicks on named points come here too.
 click_at() {  # x y in the game's pixels
   local position
   position=$(at "$1" "$2")
   xdotool mousemove $position click 1
   pause 0.5
 }
-expect_game_pixel() {  # x y expected description, in the game's pixels
+expect_game_pixel() {  # point expected description
   local position
-  position=$(at "$1" "$2")
+  locate "$1"
+  position=$(at "$point_x" "$point_y")
   # Split on purpose: x and y.
-  expect_pixel $position "$3" "$4"
+  expect_pixel $position "$2" "$3"
 }
 
-ended() {
-  for _ in $(seq 60); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 1
-  done
-  kill -0 "$pid" 2>/dev/null && fail "the game did not end: the click on \"Beenden\" missed"
-  local status=0
-  wait "$pid" || status=$?
+quit() {
+  quit_game_from_menu "$pid"
   pid=
-  [[ $status -eq 0 ]] || fail "the game ended with exit code $status"
 }
 
 # sdl12-compat, full screen; the window F11 makes is scaled.
@@ -109,9 +96,9 @@ settings 1 1.25
 start LD_LIBRARY_PATH="$compat"
 [[ $WIDTH -eq 1920 && $HEIGHT -eq 1080 ]] || fail "the full-screen window is ${WIDTH}x${HEIGHT}"
 import -window root "$shot"
-expect_pixel 100 540 "0,0,0" "the bar left of the scaled picture"
-expect_game_pixel 900 300 "15,25,40" "the menu's backdrop, scaled"
-expect_game_pixel 512 385 "35,48,63" "the frame of the list of sets, scaled"
+expect_point_pixel full_screen_left_bar "0,0,0" "the bar left of the scaled picture"
+expect_game_pixel menu_backdrop "15,25,40" "the menu's backdrop, scaled"
+expect_game_pixel set_list_frame "35,48,63" "the frame of the list of sets, scaled"
 
 play_first_set_until_saved Hund "$work"
 saved=$("$gamedat" show "$work/game.dat" 2>/dev/null) || fail "game.dat cannot be read"
@@ -125,19 +112,18 @@ pause 2
 geometry
 [[ $WIDTH -eq 1280 && $HEIGHT -eq 960 ]] || fail "F11 did not make a 1280x960 window: ${WIDTH}x${HEIGHT}"
 import -window root "$shot"
-expect_game_pixel 512 385 "35,48,63" "the frame of the list of sets, in the scaled window"
-expect_game_pixel 232 150 "51,102,153" "the set's thumbnail, a texture kept across the new mode"
+expect_game_pixel set_list_frame "35,48,63" "the frame of the list of sets, in the scaled window"
+expect_game_pixel first_thumbnail "51,102,153" "the set's thumbnail, a texture kept across the new mode"
 xdotool key F11
 pause 2
 geometry
 [[ $WIDTH -eq 1920 && $HEIGHT -eq 1080 ]] || fail "F11 did not return to full screen: ${WIDTH}x${HEIGHT}"
-click_at 772 552   # the menu's "Beenden"
-ended
+quit
 
 # The window's icon and class, on both libraries; F11 on the classic one as far as it can.
 check_window() {  # library
   local properties
-  properties=$(xprop -id "$window" -f _NET_WM_ICON 32c ' = $0, $1\n' WM_CLASS _NET_WM_ICON WM_HINTS)
+  properties=$(window_properties)
   [[ "$properties" == *'WM_CLASS(STRING) = "pexaro", "pexaro"'* ]] ||
     fail "$1: the window's class is not pexaro: $(head -n 1 <<<"$properties")"
   # sdl12-compat sets the icon as _NET_WM_ICON, the classic library as a bitmap in WM_HINTS.
@@ -148,8 +134,7 @@ check_window() {  # library
 settings 0
 start LD_LIBRARY_PATH="$compat"
 check_window compat
-click_at 772 552
-ended
+quit
 
 start
 maps=$(cat "/proc/$pid/maps")
@@ -163,6 +148,5 @@ log_now=$(cat "$work/log")
 xdotool key F11
 pause 2
 geometry
-click_at 772 552
-ended
+quit
 echo "fullscreen: ok"

@@ -7,36 +7,25 @@
 # touched.
 # Usage: keyboard_game.sh <run folder with pexaro> <pexaro-gamedat>
 set -euo pipefail
+source "$(dirname "$0")/../lib/testlib.sh"
 run=$1
 gamedat=$2
-work=$(mktemp -d)
-pid=
-trap '[[ -n "$pid" ]] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
-
-fail() {
-  echo "FAIL: $*"
-  [[ -f "$work/log" ]] && tail -n 30 "$work/log"
-  exit 1
-}
+start_work_folder
+fail_log="$work/log"
 
 cp -r "$run/bilder" "$run/daten" "$run/pexaro" "$work/"
 printf '[Game]\nshowLog = 1\nfullscreen = 0\nmaxTextureSize = 512\n' >"$work/settings.txt"
 mkdir "$work/bilder/Aaa Test"
-for answer in Hund Katze; do
-  convert -size 400x300 xc:"#336699" "$work/bilder/Aaa Test/$answer.png"
-done
+for answer in Hund Katze; do make_picture "$work/bilder/Aaa Test/$answer.png" 400x300 "#336699"; done
 
-source "$(dirname "$0")/screen.sh"
-slow=1
-if is_sanitizer_build "$work/pexaro"; then slow=4; fi
-pause() { sleep "$(echo "$1 * $slow" | bc -l)"; }
+slow_down_for "$work/pexaro"
 key() { xdotool key --delay 80 "$@"; pause 0.3; }
 
 use_german_keyboard
 cd "$work"
 ./pexaro >"$work/log" 2>&1 &
 pid=$!
-wait_for_window "^Ged.*chtnisspiel$"
+wait_for_window "$game_window_title"
 expect_sdl "$pid"
 pause 2
 
@@ -77,11 +66,7 @@ for step in "nd Return" "Hund KP_Enter"; do
 done
 first=$(grep -m1 "CheckName: " "$work/log" || true)
 [[ $first == *" entered: HundCheckName: "* ]] || fail "the held Enter took the letters typed under it: $first"
-for _ in $(seq 60); do
-  [[ -f game.dat ]] && break
-  sleep 1
-done
-[[ -f game.dat ]] || fail "no game.dat"
+wait_for_file game.dat 60 || fail "no game.dat"
 saved=$("$gamedat" show game.dat)
 grep -qx "{(Vorlatec)|HighscoreGameName}Aaa Test" <<<"$saved" || fail "no table for the set: $saved"
 grep -qx "Tastatur?10" <<<"$saved" || fail "the total was not entered: $saved"
@@ -101,9 +86,6 @@ log_now=$(cat "$work/log")
 [[ $(grep -c "| DON'T SAVE" <<<"$log_now") -ge 2 ]] || fail "Escape did not lead back to the menu"
 
 # No key ends the program from the menu; the window system's quit does, with exit code 0.
-kill -TERM "$pid"
-status=0
-wait "$pid" || status=$?
+expect_clean_term "$pid"
 pid=
-[[ $status -eq 0 ]] || fail "the game ended with exit code $status"
 echo "keyboard game: ok"

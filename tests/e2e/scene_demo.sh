@@ -5,44 +5,30 @@
 # Usage: scene_demo.sh <SceneDemo executable>
 set -euo pipefail
 demo=$1
-shot=$(mktemp --suffix=.png)
-pid=""
-trap '[[ -z "$pid" ]] || kill "$pid" 2>/dev/null; rm -f "$shot"' EXIT
+source "$(dirname "$0")/../lib/testlib.sh"
+start_work_folder
+shot="$work/screen.png"
 
-source "$(dirname "$0")/screen.sh"
-
-"$demo" &
-pid=$!
-wait_for_window "ZudeRezede2D scene demo"
-expect_sdl "$pid"
+start_in_window "ZudeRezede2D scene demo" "$demo"
 sleep 0.5
-point_at 600 100
+move_to_point scene_pointer
 sleep 0.3
 take_shot
-expect_pixel 30 30 "40,40,70" "panel"
-expect_pixel 603 103 "255,255,255" "mouse marker follows the pointer"
-expect_pixel 70 370 "250,200,40" "opaque box below the faded group"
+expect_point_pixel scene_panel "40,40,70" "panel"
+expect_point_pixel scene_pointer_marker "255,255,255" "mouse marker follows the pointer"
+expect_point_pixel scene_opaque_box "250,200,40" "opaque box below the faded group"
 
 xdotool click 1
 sleep 0.3
 take_shot
-expect_pixel 603 103 "255,255,255" "marker after the click"
-before=$(pixel 90 315)
+expect_point_pixel scene_pointer_marker "255,255,255" "marker after the click"
+before=$(point_pixel scene_faded_group)
 xdotool click 1
 sleep 0.3
 take_shot
-after=$(pixel 90 315)
-if [[ "$before" == "$after" ]]; then
-  echo "FAIL: clicking did not toggle the faded group ($before both times)"
-  exit 1
-fi
+after=$(point_pixel scene_faded_group)
+[[ "$before" != "$after" ]] || fail "clicking did not toggle the faded group ($before both times)"
 
-kill -TERM "$pid"
-status=0
-wait "$pid" || status=$?
+expect_clean_term "$pid" "the demo"
 pid=""
-if [[ $status -ne 0 ]]; then
-  echo "FAIL: the demo exited with $status"
-  exit 1
-fi
 echo "scene demo: ok"

@@ -5,40 +5,29 @@
 # Usage: widget_demo.sh <WidgetDemo executable>
 set -euo pipefail
 demo=$1
-shot=$(mktemp --suffix=.png)
-pid=""
-trap '[[ -z "$pid" ]] || kill "$pid" 2>/dev/null; rm -f "$shot"' EXIT
+source "$(dirname "$0")/../lib/testlib.sh"
+start_work_folder
+shot="$work/screen.png"
 
-source "$(dirname "$0")/screen.sh"
-
-"$demo" &
-pid=$!
-wait_for_window "ZudeRezede2D widget demo"
-expect_sdl "$pid"
+start_in_window "ZudeRezede2D widget demo" "$demo"
 sleep 0.5
-point_at 300 400
+move_to_point widget_pointer_away
 sleep 0.3
 take_shot
-expect_pixel 452 77 "110,70,30" "the empty area"
-expect_pixel 62 305 "70,70,90" "the third choice, unchecked"
+expect_point_pixel widget_empty_area "110,70,30" "the empty area"
+expect_point_pixel widget_third_choice "70,70,90" "the third choice, unchecked"
 
-point_at 500 100
+move_to_point widget_pointer_on_empty_area
 sleep 0.3
 take_shot
-expect_pixel 452 77 "150,150,60" "the empty area under the pointer"
+expect_point_pixel widget_empty_area "150,150,60" "the empty area under the pointer"
 
-click_at 65 310
+click_point widget_third_choice_button
 sleep 0.3
 take_shot
-expect_pixel 62 305 "40,150,60" "the third choice after its click"
-expect_pixel 62 245 "70,70,90" "the first choice after another was chosen"
+expect_point_pixel widget_third_choice "40,150,60" "the third choice after its click"
+expect_point_pixel widget_first_choice "70,70,90" "the first choice after another was chosen"
 
-kill -TERM "$pid"
-status=0
-wait "$pid" || status=$?
+expect_clean_term "$pid" "the demo"
 pid=""
-if [[ $status -ne 0 ]]; then
-  echo "FAIL: the demo exited with $status"
-  exit 1
-fi
 echo "widget demo: ok"

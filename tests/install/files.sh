@@ -4,14 +4,11 @@
 # prefix, nothing else, and the data are the shipped ones.
 # Usage: files.sh <build folder> <source data folder>
 set -euo pipefail
+source "$(dirname "$0")/../lib/testlib.sh"
 build=$1
 data=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-prefix="$work/pre fix"
-cmake --install "$build" --prefix "$prefix" >/dev/null
-
-fail() { echo "FAIL: $*"; exit 1; }
+start_work_folder
+install_build "$build" "pre fix"
 
 expected() {
   printf '%s\n' \

@@ -8,30 +8,20 @@
 # absolute paths are found wherever the launcher is installed.
 # Usage: launcher.sh <build folder> <project version> <pexaro-gamedat> <source folder> <pexaro>
 set -euo pipefail
+source "$(dirname "$0")/../lib/testlib.sh"
 build=$1
 version=$2
 gamedat=$3
 source_folder=$4
 game=$5
-work=$(mktemp -d)
-pid=
-trap '[[ -n "$pid" ]] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
-
-fail() { echo "FAIL: $*"; exit 1; }
-
-prefix="$work/pre fix 'q' \$x *"
-cmake --install "$build" --prefix "$prefix" >/dev/null
+start_work_folder
+install_build "$build" "pre fix 'q' \$x *"
 launcher="$prefix/bin/pexaro"
 shared="$prefix/share/pexaro"
 caller="$work/caller"
 mkdir "$caller"
 shot="$work/screen.png"
-source "$(dirname "$0")/../e2e/screen.sh"
-
-# The sanitizer build draws far slower.
-slow=1
-if is_sanitizer_build "$prefix/libexec/pexaro/pexaro"; then slow=4; fi
-pause() { sleep "$(echo "$1 * $slow" | bc -l)"; }
+slow_down_for "$prefix/libexec/pexaro/pexaro"
 
 # --help, --version and anything else, without a game folder being made.
 nobody="$work/nobody"
@@ -52,23 +42,15 @@ done
 start() {
   (cd "$caller" && exec env "$@" "$launcher") >"$work/log" 2>&1 &
   pid=$!
-  wait_for_window "^Ged.*chtnisspiel$"
+  wait_for_window "$game_window_title"
   pause 2
   take_shot
   expect_menu
 }
 
-# Ends the game with the menu's "Beenden"; it must end with exit code 0.
 quit() {
-  click_at 772 552
-  for _ in $(seq 60); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 1
-  done
-  local status=0
-  wait "$pid" || status=$?
+  quit_game_from_menu "$pid"
   pid=
-  [[ $status -eq 0 ]] || fail "the game ended with exit code $status"
 }
 
 # Plays the first set until its total is saved, and lets the menu settle.
@@ -78,8 +60,7 @@ play_first_set() {  # answer folder
 }
 
 add_set() {  # folder answer
-  mkdir -p "$1"
-  convert -size 400x300 xc:"#336699" "$1/$2.png"
+  make_picture "$1/$2.png" 400x300 "#336699"
 }
 
 # Player A: XDG_DATA_HOME with blanks, quotes, a wildcard and a leading dash.
@@ -98,10 +79,9 @@ cmp "$shared/settings.txt" "$folder_a/settings.txt" || fail "settings.txt is not
   fail "daten/ does not lead to the shipped font"
 [[ $(readlink -e "$folder_a/info.txt") == "$(readlink -e "$shared/info.txt")" ]] ||
   fail "info.txt is no link to the shipped one"
-compat=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/sdl12-compat
 maps=$(cat "/proc/$pid/maps")
-if [[ -e "$compat/libSDL-1.2.so.0" ]]; then
-  [[ "$maps" == *"$compat/libSDL-1.2.so"* ]] || fail "the launcher did not start the game on sdl12-compat"
+if have_sdl12_compat; then
+  [[ "$maps" == *"$(sdl12_compat_dir)/libSDL-1.2.so"* ]] || fail "the launcher did not start the game on sdl12-compat"
 else
   [[ "$maps" != *sdl12-compat* ]] || fail "sdl12-compat loaded although it is not installed"
 fi

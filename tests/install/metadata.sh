@@ -6,15 +6,12 @@
 # source's LICENSE and SPDX lines, the Debian copyright file).
 # Usage: metadata.sh <build folder> <project version> <source folder>
 set -euo pipefail
+source "$(dirname "$0")/../lib/testlib.sh"
 build=$1
 version=$2
 source=$3
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-prefix="$work/prefix"
-cmake --install "$build" --prefix "$prefix" >/dev/null
-
-fail() { echo "FAIL: $*"; exit 1; }
+start_work_folder
+install_build "$build" prefix
 
 id=org.pexaro.pexaro
 entry="$prefix/share/applications/$id.desktop"

@@ -7,13 +7,12 @@
 # leaves nothing behind when purged.
 # Usage: package.sh <build folder>
 set -euo pipefail
+source "$(dirname "$0")/../lib/testlib.sh"
 build=$1
 work=$(mktemp -d)
 chmod 755 "$work"  # apt reads the package as its own unprivileged user
 pid=
 installed=0
-
-fail() { echo "FAIL: $*"; exit 1; }
 
 sudo=()
 if [[ $(id -u) -ne 0 ]]; then
@@ -82,22 +81,20 @@ mkdir "$home"
 (cd / && exec env -u XDG_DATA_HOME HOME="$home" "$command") >"$work/game.log" 2>&1 &
 pid=$!
 shot="$work/screen.png"
-source "$(dirname "$0")/../e2e/screen.sh"
-wait_for_window "^Ged.*chtnisspiel$"
+wait_for_window "$game_window_title"
 sleep 2
 take_shot
 expect_menu
 # The library: sdl12-compat whenever it is installed.
-compat=/usr/lib/$multiarch/sdl12-compat
 maps=$(cat "/proc/$pid/maps")
-if [[ -e "$compat/libSDL-1.2.so.0" ]]; then
-  [[ "$maps" == *"$compat/libSDL-1.2.so"* ]] || fail "the installed game does not run on sdl12-compat"
+if have_sdl12_compat; then
+  [[ "$maps" == *"$(sdl12_compat_dir)/libSDL-1.2.so"* ]] || fail "the installed game does not run on sdl12-compat"
   echo "The installed game runs on sdl12-compat."
 else
   echo "The installed game runs on the classic SDL 1.2."
 fi
 # The icon and the class that groups the window with its menu entry.
-properties=$(xprop -id "$window_id" -f _NET_WM_ICON 32c ' = $0, $1\n' WM_CLASS _NET_WM_ICON WM_HINTS)
+properties=$(window_properties)
 class=$(sed -n '/^\[Desktop Entry\]$/,/^\[/s/^StartupWMClass=//p' "$entry")
 [[ -n "$class" && "$properties" == *"WM_CLASS(STRING) = \"$class\", \"$class\""* ]] ||
   fail "the window's class is not StartupWMClass=$class: $(head -n 1 <<<"$properties")"
@@ -107,15 +104,10 @@ class=$(sed -n '/^\[Desktop Entry\]$/,/^\[/s/^StartupWMClass=//p' "$entry")
 for set in Farben Flaggen Formen Uhrzeiten Würfel; do
   [[ -d "$home/.local/share/pexaro/bilder/$set" ]] || fail "the sample set $set is missing"
 done
-click_at 772 552  # the menu's "Beenden"
-for _ in $(seq 60); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 1
-done
-status=0
-wait "$pid" || status=$?
+fail_log="$work/game.log"
+quit_game_from_menu "$pid"
 pid=
-[[ $status -eq 0 ]] || { cat "$work/game.log"; fail "the game ended with exit code $status"; }
+fail_log=
 
 # Purged, nothing of the package is left.
 files=$(dpkg-deb --fsys-tarfile "$deb" | tar -t --quoting-style=literal | sed -n 's|^\./\(.*[^/]\)$|/\1|p')

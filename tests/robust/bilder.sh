@@ -101,14 +101,14 @@ wait_for_log "Menü geöffnet"
 case "$robust_case" in
   many-sets)
     # To the last of 50 pages, then its first set, "Satz 197".
-    for _ in $(seq 49); do click 847 68; done
+    for _ in $(seq 49); do click next_page_button; done
     play_set="Satz 197"
     expect_table=$play_set
     ;;
   many-pictures)
     play_first_set
-    expect_blue_picture 512 384
-    click 670 756   # the game's "Beenden"
+    expect_blue_picture picture_middle
+    click game_quit_button
     pause 1.5
     ;;
   picture-* | missing | empty | file-not-folder)
@@ -127,11 +127,7 @@ esac
 if [[ -n "$play_set" ]]; then
   play_first_set
   answer "Hund"
-  for _ in $(seq $((40 * slow))); do
-    [[ -f "$work/game.dat" ]] && break
-    sleep 0.5
-  done
-  [[ -f "$work/game.dat" ]] || fail "the game's total was not saved"
+  wait_for_file "$work/game.dat" $((20 * slow)) || fail "the game's total was not saved"
   tables=$(gamedat_show)
   if [[ -n "$expect_table" ]]; then
     grep -qxF "{(Vorlatec)|HighscoreGameName}$expect_table" <<<"$tables" ||

@@ -4,11 +4,11 @@
 # every kill the file must read back as exactly the old or the new tables.
 # Usage: kill_save.sh <pexaro-save-loop> <pexaro-gamedat> <kills>
 set -euo pipefail
+source "$(dirname "$0")/../lib/testlib.sh"
 loop=$1
 gamedat=$2
 kills=$3
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+start_work_folder
 cd "$work"
 
 tables() {  # first score
@@ -28,17 +28,16 @@ for kill in $(seq "$kills"); do
   pid=$!
   for _ in $(seq 2000); do
     [[ -s started.txt ]] && break
-    kill -0 "$pid" 2>/dev/null || { echo "FAIL: the save loop did not start"; exit 1; }
+    kill -0 "$pid" 2>/dev/null || fail "the save loop did not start"
     sleep 0.005
   done
   sleep "0.0$((RANDOM % 90 + 10))"
   kill -9 "$pid"
   wait "$pid" 2>/dev/null || true
+  pid=""
   "$gamedat" show game.dat >read.txt
-  if ! cmp -s read.txt a.txt && ! cmp -s read.txt b.txt; then
-    echo "FAIL: after kill $kill game.dat holds neither the old nor the new tables"
-    exit 1
-  fi
+  cmp -s read.txt a.txt || cmp -s read.txt b.txt ||
+    fail "after kill $kill game.dat holds neither the old nor the new tables"
   # A temporary file left by the kill means it landed in the middle of a save.
   for partial in game.dat.??????; do
     [[ -e "$partial" ]] || continue

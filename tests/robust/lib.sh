@@ -1,10 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
+# shellcheck shell=bash
 # Shared steps of the bad-input cases: a sandbox with the game's working folder, a private
 # virtual display, the real executable started and ended like a player would, and the checks
 # every case makes (exit code 0, a time bound, no leftovers, nothing written outside).
 # Sourced by the case scripts, which are called as: <script> <case> <pexaro> <pexaro-gamedat> <font>
 set -euo pipefail
-source "$(dirname "${BASH_SOURCE[0]}")/../e2e/screen.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../lib/testlib.sh"
 
 robust_case=$1
 pexaro_built=$2
@@ -31,20 +32,11 @@ robust_cleanup() {
   rm -rf "$sandbox" "$scratch"
 }
 trap robust_cleanup EXIT
-
-fail() {
-  echo "FAIL [$robust_case]: $*"
-  if [[ -f "$log" ]]; then
-    echo "--- game log (last 40 lines)"
-    tail -n 40 "$log"
-  fi
-  exit 1
-}
-
-# The sanitizer build is several times slower.
-slow=1
-if is_sanitizer_build "$pexaro_built"; then slow=4; fi
-pause() { sleep "$(echo "$1 * $slow" | bc -l)"; }
+# A failure names the case and shows the game's log; a log line is waited for half a minute.
+fail_label=$robust_case
+fail_log=$log
+log_wait_seconds=30
+slow_down_for "$pexaro_built"
 
 mkdir -p "$work/daten/font/vera" "$work/bilder" "$sandbox/home" "$scratch/bin"
 cp "$font" "$work/daten/font/vera/Vera.ttf"
@@ -63,14 +55,6 @@ if [[ "${LSAN_OPTIONS:-}" =~ suppressions=([^:]*) ]]; then
   cp "${BASH_REMATCH[1]}" "$scratch/bin/lsan.supp"
   export LSAN_OPTIONS="${LSAN_OPTIONS/${BASH_REMATCH[1]}/$scratch/bin/lsan.supp}"
 fi
-
-# A picture of one colour, or of any ImageMagick source such as "plasma:".
-make_picture() {  # file [size] [colour or source]
-  local source=${3:-#3366aa}
-  [[ "$source" == *: ]] || source="xc:$source"
-  mkdir -p "$(dirname "$1")"
-  convert -size "${2:-320x240}" "$source" "$1"
-}
 
 # One display per case, so that cases can run side by side.
 start_display() {
@@ -110,7 +94,7 @@ game_process() { pgrep -xf "$scratch/bin/pexaro"; }
 
 wait_for_game_window() {  # fails early when the game ends first
   for _ in $(seq $((150 * slow))); do
-    if find_window "^Ged.*chtnisspiel$"; then
+    if find_window "$game_window_title"; then
       expect_sdl "$(game_process)"
       focus_window
       return 0
@@ -124,34 +108,21 @@ wait_for_game_window() {  # fails early when the game ends first
 # Waits for the game to end by itself; fails unless it ends in time with exit code 0.
 expect_clean_exit() {
   local status=0
-  for _ in $(seq $((100 * slow))); do
-    kill -0 "$game_pid" 2>/dev/null || break
-    sleep 0.2
-  done
-  kill -0 "$game_pid" 2>/dev/null && fail "the game is still running"
+  wait_for_end "$game_pid" $((20 * slow)) || fail "the game is still running"
   wait "$game_pid" || status=$?
   game_pid=""
   [[ $status -eq 124 || $status -eq 137 ]] && fail "the game did not end in time"
   [[ $status -eq 0 ]] || fail "the game ended with exit code $status"
 }
 
-# Waits until the log holds at least <count> lines matching the pattern (showLog must be on).
-wait_for_log() {  # extended regular expression [count]
-  for _ in $(seq $((150 * slow))); do
-    [[ $(grep -Ec -- "$1" "$log") -ge ${2:-1} ]] && return 0
-    sleep 0.2
-  done
-  fail "no log line matching: $1"
-}
-
-click() {  # x y in the window
-  click_at "$1" "$2"
+click() {  # point
+  click_point "$1"
   pause 0.4
 }
 
 # The menu's "Beenden".
 quit_from_menu() {
-  click 772 552
+  click menu_quit_button
   expect_clean_exit
 }
 
@@ -171,17 +142,17 @@ expect_tidy() {
   if compgen -G "$work/_tmpFilePexaro*" >/dev/null; then fail "temporary copies left behind"; fi
 }
 
-# "r,g,b" at x y of a fresh screenshot of the window.
+# "r,g,b" at a named point of a fresh screenshot of the window.
 shot="$scratch/screen.png"
-screen_pixel() {
+screen_pixel() {  # point
   take_shot
-  pixel "$1" "$2"
+  point_pixel "$1"
 }
 
-# The game shows one of the blue test pictures at x y.
-expect_blue_picture() {
+# The game shows one of the blue test pictures at the point.
+expect_blue_picture() {  # point
   local colour r g b
-  colour=$(screen_pixel "$1" "$2")
+  colour=$(screen_pixel "$1")
   IFS=, read -r r g b <<<"$colour"
   ((b > 150 && r < 100)) || fail "no picture in the game screen (pixel $colour)"
 }
@@ -192,8 +163,8 @@ window_size() {
 
 # Clicks the first set on the page and "Spiel starten" (the name field keeps its default).
 start_first_set() {
-  click 512 150
-  click 772 478
+  click first_set
+  click start_button
   pause 1.5
 }
 

@@ -13,28 +13,26 @@ sideways_photo() {  # file
     >/dev/null
 }
 
-# Whether the screen is red above and blue below at the given columns and rows.
-upright_at() {  # top-row bottom-row x...
-  local top=$1 bottom=$2 x r g b
-  shift 2
-  for x in "$@"; do
-    IFS=, read -r r g b <<<"$(screen_pixel "$x" "$top")"
-    ((r > 150 && b < 100)) || { last="not red at $x $top ($r,$g,$b)"; return 1; }
-    IFS=, read -r r g b <<<"$(screen_pixel "$x" "$bottom")"
-    ((b > 150 && r < 100)) || { last="not blue at $x $bottom ($r,$g,$b)"; return 1; }
+# Whether the screen is red at the upper and blue at the lower points, left and right, of a box
+# such as "thumbnail" (thumbnail_upper_left ...).
+upright_at() {  # box
+  local side r g b
+  for side in left right; do
+    IFS=, read -r r g b <<<"$(screen_pixel "$1_upper_$side")"
+    ((r > 150 && b < 100)) || { last="not red at ${points[$1_upper_$side]} ($r,$g,$b)"; return 1; }
+    IFS=, read -r r g b <<<"$(screen_pixel "$1_lower_$side")"
+    ((b > 150 && r < 100)) || { last="not blue at ${points[$1_lower_$side]} ($r,$g,$b)"; return 1; }
   done
 }
 
 # The picture may still be fading in on a busy machine: a few seconds to settle.
 last=""
-expect_upright() {  # what top-row bottom-row x...
-  local what=$1
-  shift
+expect_upright() {  # what box
   for _ in $(seq $((20 * slow))); do
-    upright_at "$@" && return 0
+    upright_at "$2" && return 0
     pause 0.5
   done
-  fail "$what is not upright: $last"
+  fail "$1 is not upright: $last"
 }
 
 case "$robust_case" in
@@ -47,10 +45,10 @@ wait_for_game_window
 wait_for_log "Menü geöffnet"
 pause 1
 # Turned the wrong way, both would be red on the left and blue on the right.
-expect_upright "the thumbnail" 115 185 200 265
+expect_upright "the thumbnail" thumbnail
 play_first_set
-expect_upright "the picture" 150 600 300 700
-click 670 756   # the game's "Beenden"
+expect_upright "the picture" picture
+click game_quit_button
 pause 1.5
 quit_from_menu
 expect_no_log "^Warn "

@@ -42,8 +42,8 @@ pause 1.5
 # Playable: a game starts and shows its picture (blue) in the middle of the screen.
 start_first_set
 pause 1.5
-expect_blue_picture 512 300
-click 670 756   # the game's "Beenden"
+expect_blue_picture picture_upper_middle
+click game_quit_button
 pause 1.5
 quit_from_menu
 

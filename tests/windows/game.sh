@@ -7,49 +7,38 @@
 # Usage: game.sh <run folder with pexaro.exe> <pexaro-gamedat of the Linux build>
 # Environment: WINE, the wine64 loader; WINEPREFIX.
 set -euo pipefail
-trap 'echo "FAIL: line $LINENO: $BASH_COMMAND"' ERR
+source "$(dirname "$0")/../lib/testlib.sh"
+name_failing_steps
 run=$1
 gamedat=$2
-work=$(mktemp -d)
-pid=""
-trap '[[ -z "$pid" ]] || kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
-source "$(dirname "$0")/../e2e/screen.sh"
+start_work_folder
 shot="$work/screen.png"
-fail() { echo "FAIL: $*"; [[ -f "$work/game.log" ]] && tail -n 20 "$work/game.log"; exit 1; }
-pause() { sleep "$1"; }
+log="$work/game.log"
+fail_log=$log
 
 cp -r "$run/daten" "$run/settings.txt" "$run/pexaro.exe" "$work/"
 sed -i 's/^showLog = .*/showLog = 1/' "$work/settings.txt"
-mkdir -p "$work/bilder/Tiere"
-convert -size 400x300 xc:"#8a5a2b" "$work/bilder/Tiere/Eichhörnchen.jpg"
-
-wait_for_log() {  # pattern count
-  for _ in $(seq 300); do
-    [[ $(grep -c -- "$1" game.log || true) -ge $2 ]] && return 0
-    sleep 0.2
-  done
-  fail "no log line \"$1\""
-}
+make_picture "$work/bilder/Tiere/Eichhörnchen.jpg" 400x300 "#8a5a2b"
 
 use_german_keyboard
 cd "$work"
 # The console's text mode ends Windows' lines with CR LF.
 "$WINE" pexaro.exe 2> >(sed -u 's/\r$//' >game.log) &
 pid=$!
-wait_for_window "^Ged.*chtnisspiel$"
+wait_for_window "$game_window_title"
 wait_for_log "Menü geöffnet" 1
 pause 1
 take_shot
 expect_menu
 
-click_at 770 437
+click_point name_field
 pause 0.3
 for _ in $(seq 9); do xdotool key BackSpace; done
 xdotool type --delay 60 "Jürgen"
 
-click_at 512 150
+click_point first_set
 pause 0.5
-click_at 772 478
+click_point start_button
 wait_for_log "new Node: inputFrame$" 1
 xdotool type --delay 60 "Eichhörnchen"
 # Enter is ignored while the pictures cross-fade; pressed again until the answer is taken.
@@ -71,8 +60,7 @@ grep -qxF "Jürgen?10" <<<"$saved" || fail "\"Eichhörnchen\" by Jürgen did not
 
 wait_for_log "Menü geöffnet" 2
 pause 0.5
-click_at 772 552
-expect_clean_end "$pid"
+quit_game_from_menu "$pid"
 pid=""
 # The log came through the console's standard error, in UTF-8.
 grep -q "Info .*Menü geöffnet" game.log || fail "the log on standard error lacks the menu's line"

@@ -5,11 +5,10 @@
 # Usage: gamedat.sh <pexaro-gamedat.exe> <pexaro-gamedat of the Linux build>
 # Environment: WINE, the wine64 loader; WINEPREFIX.
 set -euo pipefail
+source "$(dirname "$0")/../lib/testlib.sh"
 windows_tool=$1
 linux_tool=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+start_work_folder
 cd "$work"
 
 cat >tables.txt <<'TABLES'

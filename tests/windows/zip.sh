@@ -6,13 +6,10 @@
 # Usage: zip.sh <pexaro-windows-x64.zip>
 # Environment: WINE, the wine64 loader; WINEPREFIX.
 set -euo pipefail
+source "$(dirname "$0")/../lib/testlib.sh"
 zip=$1
-work=$(mktemp -d)
-pid=""
-trap '[[ -z "$pid" ]] || kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
-source "$(dirname "$0")/../e2e/screen.sh"
+start_work_folder
 shot="$work/screen.png"
-fail() { echo "FAIL: $*"; exit 1; }
 
 folder="$work/Eigene Spiele/Gedächtnis Übung"
 mkdir -p "$folder"
@@ -38,11 +35,10 @@ outside=$(grep -v '^pexaro/' "$work/entries.txt" || true)
 cd "$folder/pexaro"
 "$WINE" pexaro.exe 2>"$work/game.log" &
 pid=$!
-wait_for_window "^Ged.*chtnisspiel$"
+wait_for_window "$game_window_title"
 sleep 2
 take_shot
 expect_menu
-click_at 772 552
-expect_clean_end "$pid"
+quit_game_from_menu "$pid"
 pid=""
 echo "zip: ok"
