@@ -37,11 +37,14 @@ function(pexaro_add_wine_prefix)
   set_tests_properties(windows.WinePrefix.stop PROPERTIES FIXTURES_CLEANUP WinePrefix)
 endfunction()
 
-# Registers a test executable's cases; FIXTURES they need, PROPERTIES as for
-# set_tests_properties. Under Wine, listing the cases would start Wine once more per executable,
-# and at build time.
+# A GoogleTest executable made of SOURCES, linked with LIBRARIES and GoogleTest's main, and its
+# cases registered; FIXTURES they need, PROPERTIES as for set_tests_properties. Under Wine,
+# listing the cases would start Wine once more per executable, and at build time.
 function(pexaro_add_gtests target)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "FIXTURES;PROPERTIES")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;LIBRARIES;FIXTURES;PROPERTIES")
+  add_executable(${target} ${arg_SOURCES})
+  pexaro_target_warnings(${target})
+  target_link_libraries(${target} PRIVATE ${arg_LIBRARIES} GTest::gtest_main)
   if(WIN32)
     set(fixtures WinePrefix ${arg_FIXTURES})
     pexaro_add_command_test(windows.${target} COMMAND ${target}
@@ -58,7 +61,8 @@ endfunction()
 
 # Test executables that open a real window; arguments as for pexaro_add_gtests.
 function(pexaro_add_gl_gtests target)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "FIXTURES;PROPERTIES")
-  pexaro_add_gtests(${target} FIXTURES ${arg_FIXTURES}
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;LIBRARIES;FIXTURES;PROPERTIES")
+  pexaro_add_gtests(${target} SOURCES ${arg_SOURCES} LIBRARIES ${arg_LIBRARIES}
+                    FIXTURES ${arg_FIXTURES}
                     PROPERTIES LABELS gl ${arg_PROPERTIES} ${GL_TEST_ENVIRONMENT})
 endfunction()
