@@ -3,7 +3,7 @@
 
 #include <GL/gl.h>
 
-namespace zr2d::test {
+namespace testsupport {
 
 GameEngineTest::GameEngineTest() : WindowTest(kWidth, kHeight, "scene test") {
     scene_ = engine_->CreateScene("Test");
@@ -18,7 +18,7 @@ void GameEngineTest::DrawFrame(uint32_t ticks) {
     glFinish();
 }
 
-std::shared_ptr<Texture> GameEngineTest::WhiteTexture(int w, int h) {
+std::shared_ptr<zr2d::Texture> GameEngineTest::WhiteTexture(int w, int h) {
     return engine_->VideoEngine().Factory().CreateTextureFromFile(WhitePicture(w, h), false, 0);
 }
 
@@ -39,4 +39,4 @@ SDL_Event GameEngineTest::Click(uint16_t x, uint16_t y) {
     return e;
 }
 
-}  // namespace zr2d::test
+}  // namespace testsupport

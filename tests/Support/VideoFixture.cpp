@@ -9,7 +9,7 @@
 
 #include "HostCommand.h"
 
-namespace zr2d::test {
+namespace testsupport {
 
 void GlTest::BeginPixelFrame() {
     engine().InitFrame();
@@ -41,4 +41,4 @@ bool GlTest::HasLogLine(const std::string& level, const std::string& text) const
     return false;
 }
 
-}  // namespace zr2d::test
+}  // namespace testsupport

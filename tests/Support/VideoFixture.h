@@ -9,20 +9,18 @@
 #include "Support/WindowFixture.h"
 #include "ZudeRezede2D/Video/Engine.h"
 
-namespace zr2d::test {
-
-using testsupport::Rgba;
+namespace testsupport {
 
 // The video engine in a 1280 x 1024 window. Fixture pictures are made with ImageMagick in the
 // test's folder.
-class GlTest : public testsupport::WindowTest {
+class GlTest : public WindowTest {
   protected:
     static constexpr int kWidth = 1280;
     static constexpr int kHeight = 1024;
 
     GlTest() : WindowTest(kWidth, kHeight, "gl test") {}
 
-    Engine& engine() { return engine_->VideoEngine(); }
+    zr2d::Engine& engine() { return engine_->VideoEngine(); }
 
     // Clears the frame and sets the pixel view: eye (0, 0, 10), centre (0, 0, 0), up (0, 1, 0).
     void BeginPixelFrame();
@@ -38,4 +36,10 @@ class GlTest : public testsupport::WindowTest {
     bool HasLogLine(const std::string& level, const std::string& text) const;
 };
 
+}  // namespace testsupport
+
+// The engine's tests name the fixture and its pixel type as their own.
+namespace zr2d::test {
+using testsupport::GlTest;
+using testsupport::Rgba;
 }  // namespace zr2d::test
