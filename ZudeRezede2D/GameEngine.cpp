@@ -65,8 +65,9 @@ void GameEngine::SetScene(const std::shared_ptr<Scene>& scene, bool disposeOld) 
         if (scene_) retiredScenes_.push_back(scene_);
         scene_ = scene;
     } catch (const std::exception&) {
-        MyLog::Info("Fehler in SetScene");
-        std::throw_with_nested(common::Exception("Fehler in SetScene"));
+        constexpr const char* kContext = "Fehler in SetScene";
+        MyLog::Info(kContext);
+        std::throw_with_nested(common::Exception(kContext));
     }
 }
 

@@ -28,8 +28,9 @@ void AnimationManager::Update(uint32_t ticks) {
         time_ = ticks - startTicks_;
         tick_.Raise(time_);
     } catch (const std::exception&) {
-        common::MyLog::Info("Fehler in AnimationManager.Update");
-        std::throw_with_nested(common::Exception("Fehler in AnimationManager.Update"));
+        constexpr const char* kContext = "Fehler in AnimationManager.Update";
+        common::MyLog::Info(kContext);
+        std::throw_with_nested(common::Exception(kContext));
     }
 }
 

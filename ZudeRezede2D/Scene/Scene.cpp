@@ -56,8 +56,9 @@ void Scene::Update(uint32_t ticks) {
         camera_->Update(gameEngine_);
         if (updateHandlerEnabled_ && updateHandler_) updateHandler_();
     } catch (const std::exception&) {
-        MyLog::Info("Fehler in Scene.Update " + name_);
-        std::throw_with_nested(common::Exception("Fehler in Scene.Update " + name_));
+        const std::string context = "Fehler in Scene.Update " + name_;
+        MyLog::Info(context);
+        std::throw_with_nested(common::Exception(context));
     }
 }
 

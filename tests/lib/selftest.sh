@@ -36,7 +36,7 @@ run_step fail_then_echo
 [[ $status -ne 0 && "$output" != *after* ]] || defect "the steps after fail ran: $output"
 
 seq 50 >"$work/log"
-labelled_failure() { fail_label=a-case fail_log="$work/log" fail "labelled"; }
+labelled_failure() { fail_case=a-case fail_log="$work/log" fail "labelled"; }
 run_step labelled_failure
 [[ $status -eq 1 && "$output" == "FAIL [a-case]: labelled"$'\n'"--- log (last 40 lines)"$'\n'11$'\n'* &&
   "$output" == *$'\n'50 ]] || defect "fail did not show its label and the log's end: $output"

@@ -16,11 +16,11 @@ source "$lib_dir/game_screen.sh"
 # xdotool reads the text it types in the locale's encoding, and the scripts' texts are UTF-8.
 export LC_ALL=C.UTF-8
 
-# A failure names itself, with the script's label (a case) and the end of its log when it has them.
-fail_label=""
+# A failure names itself, with the case it checks and the end of its log when it has them.
+fail_case=""
 fail_log=""
 fail() {
-  echo "FAIL${fail_label:+ [$fail_label]}: $*"
+  echo "FAIL${fail_case:+ [$fail_case]}: $*"
   if [[ -n "$fail_log" && -f "$fail_log" ]]; then
     echo "--- log (last 40 lines)"
     tail -n 40 "$fail_log"

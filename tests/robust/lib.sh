@@ -33,7 +33,7 @@ robust_cleanup() {
 }
 trap robust_cleanup EXIT
 # A failure names the case and shows the game's log; a log line is waited for half a minute.
-fail_label=$robust_case
+fail_case=$robust_case
 fail_log=$log
 log_wait_seconds=30
 slow_down_for "$pexaro_built"
