@@ -39,7 +39,10 @@ void GameSounds::Answer(int32_t score, const std::string& spoken) {
     if (audio_ && voice_) audio_->Say(spoken);
 }
 
-void GameSounds::GameEnd() { Play(kEnd); }
+void GameSounds::GameEnd() {
+    // After the last answer's name, which may still be spoken.
+    if (audio_ && sound_) audio_->QueueSound(kEnd);
+}
 
 void GameSounds::Click() { Play(kClick); }
 

@@ -18,9 +18,12 @@ class IAudioEngine {
     virtual void Update() = 0;
     // A sound loaded under the name, started at once; an unknown name plays nothing.
     virtual void PlaySound(const std::string& name) = 0;
+    // The same sound, started once the samples playing or waiting have ended.
+    virtual void QueueSound(const std::string& name) = 0;
     // Played once the sounds started before it have ended, so that speech is not covered.
     virtual void PlaySamples(const SampleBuffer& samples) = 0;
     // The text spoken, synthesised without holding up a frame and then played like samples.
+    // What was being said, or waited to be, stops: only the newest text is heard.
     virtual void Say(const std::string& text) = 0;
     // While muted nothing plays, and what was playing or waiting is dropped.
     virtual void SetMuted(bool muted) = 0;

@@ -13,7 +13,8 @@ TONE_PEAK_DB=-20
 # The click comes with every button press, so it is quieter still.
 CLICK_PEAK_DB=-23
 
-RATE=22050
+# The mixer's rate, so that the sounds play unconverted.
+RATE=44100
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$out"

@@ -64,7 +64,7 @@ void MixerAudio::Dispose() {
     speech_.reset();
     if (!open_) return;
     Mix_HaltChannel(-1);
-    waitingSamples_.clear();
+    queue_.clear();
     playingSamples_ = {};
     sounds_.clear();
     Mix_CloseAudio();
@@ -75,25 +75,40 @@ void MixerAudio::Dispose() {
 void MixerAudio::Update() {
     if (!open_) return;
     if (speech_) {
-        for (const SampleBuffer& spoken : speech_->TakeFinished()) PlaySamples(spoken);
+        for (const auto& spoken : speech_->TakeFinished()) {
+            if (spoken.text == newestText_) PlaySamples(spoken.samples);
+        }
     }
     if (playingSamples_.chunk && !Mix_Playing(kSamplesChannel)) playingSamples_ = {};
-    if (playingSamples_.chunk || waitingSamples_.empty() || SoundsPlaying()) return;
-    playingSamples_ = std::move(waitingSamples_.front());
-    waitingSamples_.pop_front();
-    Mix_PlayChannel(kSamplesChannel, playingSamples_.chunk.Get(), 0);
+    while (!queue_.empty() && !playingSamples_.chunk) {
+        Queued& next = queue_.front();
+        if (next.sound) {
+            Mix_PlayChannel(-1, next.sound, 0);
+        } else {
+            if (SoundsPlaying()) return;
+            playingSamples_ = std::move(next.samples);
+            Mix_PlayChannel(kSamplesChannel, playingSamples_.chunk.Get(), 0);
+        }
+        queue_.pop_front();
+    }
 }
 
 bool MixerAudio::SoundsPlaying() const {
     return Mix_Playing(-1) > Mix_Playing(kSamplesChannel);
 }
 
-void MixerAudio::PlaySound(const std::string& name) {
-    if (!open_ || muted_) return;
+Mix_Chunk* MixerAudio::Sound(const std::string& name) const {
     const auto sound = sounds_.find(name);
-    if (sound == sounds_.end()) return;
+    return open_ && !muted_ && sound != sounds_.end() ? sound->second.Get() : nullptr;
+}
+
+void MixerAudio::PlaySound(const std::string& name) {
     // Every channel busy: the sound is skipped rather than cutting another short.
-    Mix_PlayChannel(-1, sound->second.Get(), 0);
+    if (Mix_Chunk* sound = Sound(name)) Mix_PlayChannel(-1, sound, 0);
+}
+
+void MixerAudio::QueueSound(const std::string& name) {
+    if (Mix_Chunk* sound = Sound(name)) queue_.push_back({{}, sound});
 }
 
 void MixerAudio::PlaySamples(const SampleBuffer& samples) {
@@ -102,7 +117,7 @@ void MixerAudio::PlaySamples(const SampleBuffer& samples) {
     if (converted.bytes.empty()) return;
     converted.chunk.Reset(
         Mix_QuickLoad_RAW(converted.bytes.data(), static_cast<uint32_t>(converted.bytes.size())));
-    if (converted.chunk) waitingSamples_.push_back(std::move(converted));
+    if (converted.chunk) queue_.push_back({std::move(converted), nullptr});
 }
 
 std::vector<uint8_t> MixerAudio::ToMixerFormat(const SampleBuffer& samples) const {
@@ -128,14 +143,22 @@ std::vector<uint8_t> MixerAudio::ToMixerFormat(const SampleBuffer& samples) cons
 }
 
 void MixerAudio::Say(const std::string& text) {
-    if (open_ && !muted_ && speech_) speech_->Say(text);
+    if (!open_ || muted_ || !speech_) return;
+    StopSamples();
+    newestText_ = speech_->Say(text);
+}
+
+void MixerAudio::StopSamples() {
+    Mix_HaltChannel(kSamplesChannel);
+    playingSamples_ = {};
+    std::erase_if(queue_, [](const Queued& queued) { return !queued.sound; });
 }
 
 void MixerAudio::SetMuted(bool muted) {
     muted_ = muted;
     if (!muted_ || !open_) return;
     Mix_HaltChannel(-1);
-    waitingSamples_.clear();
+    queue_.clear();
     playingSamples_ = {};
 }
 

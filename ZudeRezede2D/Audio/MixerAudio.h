@@ -29,8 +29,8 @@ class MixerAudio : public IAudioEngine {
         // The folder that holds espeak-ng-data; empty for the library's own.
         std::string voiceData;
     };
-    // The mixer's output; 22050 Hz is the rate the speech comes in.
-    static constexpr int32_t kRate = 22050;
+    // The mixer's output: the rate of the game's sounds; speech comes at half of it.
+    static constexpr int32_t kRate = 44100;
     static constexpr int32_t kOutputChannels = 2;
     static constexpr int32_t kBufferFrames = 1024;
 
@@ -43,6 +43,7 @@ class MixerAudio : public IAudioEngine {
     // Plays what the speech worker has finished, and the waiting samples once nothing else plays.
     void Update() override;
     void PlaySound(const std::string& name) override;
+    void QueueSound(const std::string& name) override;
     void PlaySamples(const SampleBuffer& samples) override;
     void Say(const std::string& text) override;
     void SetMuted(bool muted) override;
@@ -50,8 +51,6 @@ class MixerAudio : public IAudioEngine {
 
     // Whether a sound device is open.
     bool IsOpen() const { return open_; }
-    // Whether samples are playing or waiting to play.
-    bool SamplesPending() const { return playingSamples_.chunk || !waitingSamples_.empty(); }
 
   private:
     using Chunk = common::UniqueResource<Mix_Chunk*, &Mix_FreeChunk>;
@@ -60,6 +59,11 @@ class MixerAudio : public IAudioEngine {
         std::vector<uint8_t> bytes;
         Chunk chunk;
     };
+    // Samples waiting their turn, or a sound that waits for them (sound set).
+    struct Queued {
+        Samples samples;
+        Mix_Chunk* sound = nullptr;
+    };
     // The channel for samples; the named sounds take the others.
     static constexpr int32_t kSamplesChannel = 0;
 
@@ -67,6 +71,8 @@ class MixerAudio : public IAudioEngine {
     void LoadSounds(const std::map<std::string, std::string>& sounds);
     std::vector<uint8_t> ToMixerFormat(const SampleBuffer& samples) const;
     bool SoundsPlaying() const;
+    Mix_Chunk* Sound(const std::string& name) const;
+    void StopSamples();
 
     bool open_ = false;
     bool muted_ = false;
@@ -75,9 +81,11 @@ class MixerAudio : public IAudioEngine {
     uint16_t format_ = 0;
     int32_t channels_ = 0;
     std::map<std::string, Chunk> sounds_;
-    std::deque<Samples> waitingSamples_;
+    std::deque<Queued> queue_;
     Samples playingSamples_;
     std::unique_ptr<SpeechSynthesizer> speech_;
+    // The text whose speech is to be heard; older ones are dropped when they come.
+    uint64_t newestText_ = 0;
 };
 
 }  // namespace zr2d

@@ -58,16 +58,18 @@ SpeechSynthesizer::~SpeechSynthesizer() {
     espeakTaken = false;
 }
 
-void SpeechSynthesizer::Say(std::string text) {
-    if (!loaded_) return;
+uint64_t SpeechSynthesizer::Say(std::string text) {
+    uint64_t number = 0;
     {
         const std::lock_guard lock(mutex_);
-        texts_.push_back(std::move(text));
+        number = ++said_;
+        if (loaded_) texts_.emplace_back(number, std::move(text));
     }
     changed_.notify_all();
+    return number;
 }
 
-std::vector<SampleBuffer> SpeechSynthesizer::TakeFinished() {
+std::vector<SpeechSynthesizer::Spoken> SpeechSynthesizer::TakeFinished() {
     const std::lock_guard lock(mutex_);
     return std::exchange(finished_, {});
 }
@@ -82,14 +84,14 @@ void SpeechSynthesizer::Work() {
     while (true) {
         changed_.wait(lock, [this] { return stopping_ || !texts_.empty(); });
         if (stopping_) break;
-        std::string text = std::move(texts_.front());
+        auto [number, text] = std::move(texts_.front());
         texts_.pop_front();
         speaking_ = true;
         lock.unlock();
         SampleBuffer buffer = Synthesize(text);
         lock.lock();
         speaking_ = false;
-        if (!buffer.samples.empty()) finished_.push_back(std::move(buffer));
+        if (!buffer.samples.empty()) finished_.push_back({number, std::move(buffer)});
         changed_.notify_all();
     }
 }

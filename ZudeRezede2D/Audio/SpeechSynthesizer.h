@@ -2,10 +2,12 @@
 #pragma once
 
 #include <condition_variable>
+#include <cstdint>
 #include <deque>
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "SampleBuffer.h"
@@ -26,10 +28,15 @@ class SpeechSynthesizer {
     SpeechSynthesizer(const SpeechSynthesizer&) = delete;
     SpeechSynthesizer& operator=(const SpeechSynthesizer&) = delete;
 
-    // UTF-8 text, queued for the worker.
-    void Say(std::string text);
+    struct Spoken {
+        uint64_t text;
+        SampleBuffer samples;
+    };
+
+    // UTF-8 text, queued for the worker; returns its number, counting from 1.
+    uint64_t Say(std::string text);
     // Main thread: the texts spoken since the last call, in the order they were said.
-    std::vector<SampleBuffer> TakeFinished();
+    std::vector<Spoken> TakeFinished();
     // Until every text said so far is spoken or dropped.
     void WaitUntilIdle();
 
@@ -43,8 +50,9 @@ class SpeechSynthesizer {
     int32_t rate_ = 0;
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::deque<std::string> texts_;
-    std::vector<SampleBuffer> finished_;
+    std::deque<std::pair<uint64_t, std::string>> texts_;
+    std::vector<Spoken> finished_;
+    uint64_t said_ = 0;
     bool speaking_ = false;
     bool stopping_ = false;
     // Only with a loaded voice.
