@@ -35,11 +35,11 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 build_and_test sanitize || status=1
 
-# The worker threads under ThreadSanitizer: only the tests of the background decoder, which need
-# no window, are built.
+# The worker threads under ThreadSanitizer: only the tests of the background decoder and of the
+# sound back end with its speech worker, which need no window, are built.
 threads() {
   echo "=== tsan: configure and build the worker tests"
-  configure_and_build tsan ZudeRezede2DPictureTests || return 1
+  configure_and_build tsan ZudeRezede2DPictureTests ZudeRezede2DAudioTests || return 1
   echo "=== tsan: tests"
   TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1" \
     ctest --test-dir build/tsan --output-on-failure -L threads --timeout 600

@@ -7,6 +7,7 @@
 #include <array>
 #include <atomic>
 #include <clocale>
+#include <optional>
 #include <utility>
 
 #include "Common/MyLog.h"
@@ -15,8 +16,19 @@ namespace zr2d {
 
 namespace {
 
-// espeak-ng's state is global to the process.
-std::atomic<bool> espeakTaken{false};
+// espeak-ng's state is global to the process, and version 1.51 cannot be initialised again once
+// it was terminated (the next termination hangs). So it is loaded once per data folder and kept
+// until the process ends; one synthesiser at a time uses it.
+struct Espeak {
+    std::atomic<bool> taken{false};
+    // Touched only by the synthesiser that has taken it, on the main thread.
+    std::optional<std::string> loadedFolder;
+};
+
+Espeak& TheEspeak() {
+    static Espeak espeak;
+    return espeak;
+}
 
 std::string StatusText(espeak_ng_STATUS status) {
     std::array<char, 256> text{};
@@ -36,13 +48,16 @@ int AppendSamples(short* samples, int count, espeak_EVENT* events) {
 }  // namespace
 
 SpeechSynthesizer::SpeechSynthesizer(const std::string& voice, const std::string& dataFolder) {
-    if (espeakTaken.exchange(true)) {
+    if (TheEspeak().taken.exchange(true)) {
         common::MyLog::Warning("Keine Stimme \"" + voice + "\": es spricht schon eine");
-    } else {
-        loaded_ = LoadVoice(voice, dataFolder);
-        if (!loaded_) espeakTaken = false;
+        return;
     }
-    if (loaded_) worker_ = std::thread([this] { Work(); });
+    loaded_ = LoadVoice(voice, dataFolder);
+    if (!loaded_) {
+        TheEspeak().taken = false;
+        return;
+    }
+    worker_ = std::thread([this] { Work(); });
 }
 
 SpeechSynthesizer::~SpeechSynthesizer() {
@@ -54,8 +69,7 @@ SpeechSynthesizer::~SpeechSynthesizer() {
     changed_.notify_all();
     if (!loaded_) return;
     worker_.join();
-    espeak_ng_Terminate();
-    espeakTaken = false;
+    TheEspeak().taken = false;
 }
 
 uint64_t SpeechSynthesizer::Say(std::string text) {
@@ -100,17 +114,24 @@ void SpeechSynthesizer::Work() {
 // while it loads, which would race with the main thread and change how the window's title is
 // encoded; it is put back once the voice is loaded.
 bool SpeechSynthesizer::LoadVoice(const std::string& voice, const std::string& dataFolder) {
+    Espeak& espeak = TheEspeak();
     const std::string locale = std::setlocale(LC_CTYPE, nullptr);
-    espeak_ng_InitializePath(dataFolder.empty() ? nullptr : dataFolder.c_str());
-    espeak_ng_ERROR_CONTEXT context = nullptr;
-    espeak_ng_STATUS status = espeak_ng_Initialize(&context);
-    espeak_ng_ClearErrorContext(&context);
-    if (status == ENS_OK) status = espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr);
+    espeak_ng_STATUS status = ENS_OK;
+    if (espeak.loadedFolder != dataFolder) {
+        espeak.loadedFolder.reset();
+        espeak_ng_InitializePath(dataFolder.empty() ? nullptr : dataFolder.c_str());
+        espeak_ng_ERROR_CONTEXT context = nullptr;
+        status = espeak_ng_Initialize(&context);
+        espeak_ng_ClearErrorContext(&context);
+        if (status == ENS_OK) {
+            status = espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr);
+        }
+        if (status == ENS_OK) espeak.loadedFolder = dataFolder;
+    }
     if (status == ENS_OK) status = espeak_ng_SetVoiceByName(voice.c_str());
     std::setlocale(LC_CTYPE, locale.c_str());
     if (status != ENS_OK) {
         common::MyLog::Warning("Keine Stimme \"" + voice + "\": " + StatusText(status));
-        espeak_ng_Terminate();
         return false;
     }
     espeak_SetSynthCallback(AppendSamples);

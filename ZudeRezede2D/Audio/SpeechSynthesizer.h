@@ -16,7 +16,8 @@ namespace zr2d {
 
 // Speaks texts with espeak-ng on a worker thread of its own, so that no frame waits for the
 // synthesis; the finished samples wait in one queue that the main thread takes (TakeFinished).
-// espeak-ng keeps global state, so a process has one synthesiser at a time.
+// espeak-ng keeps global state, so a process has one synthesiser at a time; the voice data stay
+// loaded until the process ends.
 class SpeechSynthesizer {
   public:
     // Loads the voice, an espeak-ng voice name ("de"), from dataFolder, which holds
