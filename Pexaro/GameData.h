@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "GameSounds.h"
 #include "ZudeRezede2D/Video/FontManager.h"
 
 namespace pexaro {
@@ -34,6 +35,9 @@ class GameData {
     // 1-based index of the chosen set in the menu's list; -1 when none.
     virtual int32_t MenuCurrentGame() const { return menuCurrentGame_; }
     virtual void SetMenuCurrentGame(int32_t index) { menuCurrentGame_ = index; }
+    // Silent until the program hands over its audio engine.
+    GameSounds& Sounds() { return sounds_; }
+    void SetSounds(GameSounds sounds) { sounds_ = std::move(sounds); }
 
   private:
     zr2d::FontManager fontManager_;
@@ -44,6 +48,7 @@ class GameData {
     int32_t points_ = -1;
     int32_t menuPage_ = 1;
     int32_t menuCurrentGame_ = -1;
+    GameSounds sounds_;
 };
 
 }  // namespace pexaro

@@ -15,7 +15,7 @@ using common::Point3D;
 
 GameScene::GameScene(const std::string& sceneName, zr2d::GameEngine& engine, GameData& data,
                      GameControl& control)
-    : Scene(sceneName, engine), data_(data), control_(control), look_(NodeFactory()) {
+    : Scene(sceneName, engine), data_(data), control_(control), look_(NodeFactory(), data.Sounds()) {
     SetBackgroundColor(common::Color(255, 0, 0, 0));
     // A dark backdrop over the clear colour, large enough to fill the screen under the 2D
     // view and under the perspective view of the game, which shows z = 0 slightly smaller.

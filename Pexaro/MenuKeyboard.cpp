@@ -19,6 +19,7 @@ void Menu::BindKeys() {
     keys_->On(Keys::PageDown, [this] { TurnPage(1); });
     keys_->On(Keys::Return, [this] { StartIfReady(); });
     keys_->On(Keys::KeypadEnter, [this] { StartIfReady(); });
+    keys_->On(Keys::F9, [this] { Data().Sounds().ToggleMute(); });
     // Escape stays unbound: nobody leaves the game by accident.
     // Typing goes to the name at once; a click elsewhere still takes it away as before.
     nameEdit_->SetActive(true);

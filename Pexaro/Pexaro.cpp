@@ -50,9 +50,10 @@ void Pexaro::Build() {
         auto infoCam = NodeFactory().CreateCamera("infoCam", Point3D(0, 0, 10), Point3D(0, 0, 0),
                                                   Point3D(0, 1, 0), true);
         BuildInputFrame(*infoCam, screen);
-        // Enter and Backspace belong to the answer field; Escape is "Beenden".
+        // Enter and Backspace belong to the answer field; Escape is "Beenden", F9 the sound.
         keys_ = std::make_unique<KeyCommands>(*EventManager());
         keys_->On(zr2d::Keys::Escape, [this] { Leave(); });
+        keys_->On(zr2d::Keys::F9, [this] { Data().Sounds().ToggleMute(); });
         lastPicInfo_ = Text("lastPicInfo", Point3D(10, 22, 1), Data().SmallFont(), "");
         lastPicInfo_->SetColor(Color(200, 200, 200, 255));
         infoCam->AddChild(lastPicInfo_);
@@ -190,14 +191,18 @@ void Pexaro::FadeOutQuickInfo(std::shared_ptr<zr2d::Node> node) {
 }
 
 void Pexaro::ShowAnswerFeedback(int32_t score) {
+    const std::string& file = rules_.Current()->FileName();
+    const std::string name = file.substr(0, file.size() - 4);
     if (score == 10) {
         lastPicInfo_->SetVisible(false);
+        Data().Sounds().Answer(score, name);
         return;
     }
     lastPicInfo_->SetVisible(true);
     lastPicInfo_->SetColor(Color(255 - 10 * score, 255, 255 - 10 * score, 255));
-    const std::string& name = rules_.Current()->FileName();
-    lastPicInfo_->SetText("Richtig wäre: " + name.substr(0, name.size() - 4));
+    lastPicInfo_->SetText("Richtig wäre: " + name);
+    // Spoken as it reads.
+    Data().Sounds().Answer(score, lastPicInfo_->Text());
 }
 
 void Pexaro::NextPicture() {
@@ -294,7 +299,10 @@ void Pexaro::Leave() {
     // The button and the end of the last fade can both ask in one frame.
     if (left_) return;
     left_ = true;
-    if (rules_.IsFinished()) Data().SetPoints(rules_.Points());
+    if (rules_.IsFinished()) {
+        Data().SetPoints(rules_.Points());
+        Data().Sounds().GameEnd();
+    }
     Control().ShowMenu();
 }
 

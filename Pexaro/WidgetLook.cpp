@@ -69,7 +69,13 @@ zr2d::NodeCreator WidgetLook::NodeCreator() {
 
 std::shared_ptr<zr2d::Node> WidgetLook::CreateWidgetNode(WidgetType type, WidgetNodeType part,
                                                          zr2d::Control& control) {
-    if (part == WidgetNodeType::Sound) return nullptr;
+    if (part == WidgetNodeType::Sound) {
+        if (type == WidgetType::Button || type == WidgetType::Checkbox ||
+            type == WidgetType::GroupCheckbox) {
+            control.SetClickSound([&sounds = sounds_] { sounds.Click(); });
+        }
+        return nullptr;
+    }
     const std::string name = control.Name() + PartSuffix(part);
     const Point3D size = control.Size();
     const auto buttonLook = [&](float extraWidth, int32_t backgroundAlpha) {

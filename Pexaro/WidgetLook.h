@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "GameSounds.h"
 #include "SetButtonSide.h"
 #include "ZudeRezede2D/Scene/NodeFactory.h"
 #include "ZudeRezede2D/Widgets/Control.h"
@@ -16,9 +17,10 @@ namespace pexaro {
 // The game's look: the nodes of its widgets, panels and shapes, made in one scene.
 class WidgetLook {
   public:
-    explicit WidgetLook(zr2d::NodeFactory& factory) : factory_(factory) {}
+    WidgetLook(zr2d::NodeFactory& factory, GameSounds& sounds) : factory_(factory), sounds_(sounds) {}
 
-    // The node for one part of a control, or null (always for Sound).
+    // The node for one part of a control, or null (always for Sound, where buttons and check
+    // boxes get their click).
     std::shared_ptr<zr2d::Node> CreateWidgetNode(zr2d::WidgetType type, zr2d::WidgetNodeType part,
                                                  zr2d::Control& control);
     // The node creator for frames of the scene that owns this look.
@@ -53,6 +55,7 @@ class WidgetLook {
                                               const common::Point3D& size, SetButtonSide side);
 
     zr2d::NodeFactory& factory_;
+    GameSounds& sounds_;
     // Set while a set button is built.
     std::optional<SetButtonSide> setButtonSide_;
 };

@@ -23,8 +23,17 @@ int main(int /*argc*/, char* /*argv*/[]) {
             pexaro::WindowScale::Parse(game->GetData("windowScale", "1")->Value());
         const zr2d::VideoSettings settings(common::Point2D(1024, 768), 32, fullscreen,
                                            maxTextureSize, windowScale, "daten//pexaro.png");
-        zr2d::GameEngine engine(settings, "Gedächtnisspiel", nullptr);
+        // Without either key the game stays silent and opens no sound device.
+        const bool sound = game->GetData("sound", "0")->GetBool();
+        const bool voice = game->GetData("voice", "0")->GetBool();
+        std::shared_ptr<zr2d::IAudioEngine> audio;
+        if (sound || voice) {
+            audio = std::make_shared<zr2d::MixerAudio>(
+                pexaro::GameSounds::AudioSettings(sound, voice));
+        }
+        zr2d::GameEngine engine(settings, "Gedächtnisspiel", audio);
         pexaro::GameControl control(engine);
+        control.Data().SetSounds(pexaro::GameSounds(audio, sound, voice));
         control.Run();
     } catch (const std::exception& error) {
         // Always written: the program ends here, and an information line could be switched off.

@@ -13,6 +13,7 @@ packages=(
   libassimp-dev assimp-testmodels
   desktop-file-utils appstream dpkg-dev librsvg2-bin
   libsdl1.2-compat jwm x11-utils
+  libsdl-mixer1.2-dev libespeak-ng-dev espeak-ng-data espeak-ng sox python3-numpy
   clang-14 libclang-rt-14-dev
 )
 if [[ "${1:-}" == windows ]]; then

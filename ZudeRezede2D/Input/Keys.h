@@ -22,6 +22,7 @@ enum class Keys : int32_t {
     Left = 276,
     PageUp = 280,
     PageDown = 281,
+    F9 = 290,
 };
 
 // Return or the number pad's Enter: both are Enter to the player.

@@ -76,7 +76,10 @@ void Button::OnInput(bool inArea, EventType kind, std::span<const uint8_t> keys,
     Control::OnInput(inArea, kind, keys, mouse);
     if (!Enabled()) return;
     // The handlers may replace the scene: nothing of this button is touched afterwards.
-    if (inArea && kind == EventType::MouseClick) clicked_.Raise();
+    if (inArea && kind == EventType::MouseClick) {
+        PlayClickSound();
+        clicked_.Raise();
+    }
 }
 
 }  // namespace zr2d

@@ -75,7 +75,10 @@ bool Checkbox::Decide(bool requested) {
 void Checkbox::OnInput(bool inArea, EventType kind, std::span<const uint8_t> keys,
                        const std::optional<common::Point2D>& mouse) {
     Control::OnInput(inArea, kind, keys, mouse);
-    if (Enabled() && inArea && kind == EventType::MouseClick) SetChecked(Decide(!checked_));
+    if (Enabled() && inArea && kind == EventType::MouseClick) {
+        PlayClickSound();
+        SetChecked(Decide(!checked_));
+    }
 }
 
 void Checkbox::SetContentNode(const std::shared_ptr<Node>& node) {

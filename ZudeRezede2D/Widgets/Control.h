@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -54,11 +55,19 @@ class Control : public Node {
     virtual zr2d::WidgetType WidgetType() const { return widgetType_; }
     virtual const std::shared_ptr<Node>& BackgroundNode() const { return backgroundNode_; }
     virtual bool Enabled() const { return enabled_; }
+    // What a click on the control plays; the look sets it when asked for the Sound part.
+    void SetClickSound(std::function<void()> sound) { clickSound_ = std::move(sound); }
     // Disabled controls are drawn at transparency 128 and show no mouse-over part. Visibility
     // is kept: enabling a hidden control does not show it.
     virtual void SetEnabled(bool enabled);
 
     void UpdateInputArea();
+
+  protected:
+    // Called by the controls that take clicks, before their handlers run.
+    void PlayClickSound() const {
+        if (clickSound_) clickSound_();
+    }
 
   private:
     zr2d::WidgetType widgetType_;
@@ -73,6 +82,7 @@ class Control : public Node {
     bool enabled_ = true;
     bool disposed_ = false;
     common::Event<> activeChanged_;
+    std::function<void()> clickSound_;
 };
 
 }  // namespace zr2d

@@ -18,6 +18,8 @@ expected() {
     share/pexaro/info.txt \
     share/pexaro/daten/font/vera/Vera.ttf \
     share/pexaro/daten/pexaro.png \
+    share/pexaro/daten/sounds/{richtig,knapp,falsch,ende,klick}.wav \
+    share/pexaro/daten/sounds/LICENSE.txt \
     share/doc/pexaro/copyright \
     share/applications/org.pexaro.pexaro.desktop \
     share/metainfo/org.pexaro.pexaro.metainfo.xml \
@@ -43,4 +45,5 @@ font="$prefix/share/pexaro/daten/font/vera/Vera.ttf"
 cmp "$data/settings.txt" "$prefix/share/pexaro/settings.txt" || fail "settings.txt differs"
 cmp "$data/info.txt" "$prefix/share/pexaro/info.txt" || fail "info.txt differs"
 diff -r "$data/bilder" "$prefix/share/pexaro/bilder" || fail "the picture sets differ"
+diff -r "$data/sounds" "$prefix/share/pexaro/daten/sounds" || fail "the sounds differ"
 echo "files: ok"

@@ -15,6 +15,9 @@ source "$lib_dir/game_screen.sh"
 
 # xdotool reads the text it types in the locale's encoding, and the scripts' texts are UTF-8.
 export LC_ALL=C.UTF-8
+# The shipped settings switch sound on: the games under test play it to SDL's silent device, not
+# to the machine's speakers (the audio test records it instead).
+export SDL_AUDIODRIVER=dummy
 
 # A failure names itself, with the case it checks and the end of its log when it has them.
 fail_case=""
