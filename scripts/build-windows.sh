@@ -18,13 +18,14 @@ started=$SECONDS
 
 # Source packages in build order: each after those it links.
 libraries=(fmtlib utf8proc googletest zlib libjpeg-turbo libpng1.6 libexif freetype libsdl1.2
-  sdl-image1.2 sdl-ttf2.0 sdlgfx)
+  sdl-image1.2 sdl-ttf2.0 sdlgfx sdl-mixer1.2 espeak-ng)
 
 # Upstream releases of the same libraries, taken when apt cannot fetch the source package.
 declare -A upstream_tarballs=(
   [sdl-image1.2]="SDL_image-1.2.12.tar.gz 170d433c025ca16ddfa13e558563696118fb2e0675fcc2134605b962a97b4be1"
   [sdl-ttf2.0]="SDL_ttf-2.0.11.tar.gz e42b15668e68ddc191b0ab4114e9070b13e4e203f8682caaf4f7b27303683441"
   [sdlgfx]="SDL_gfx-2.0.27.tar.gz 9562518c593ab89e316c5cd3aaa5ade01647aa04dee778cafcb1cb4f12c907ca"
+  [espeak-ng]="espeak-ng-1.51.tar.gz d0671bd6f45e0ab7a8c2dbd8ce9b9cd598d0f345a6f7057380f326308f5c22e6"
 )
 tarballs=${PEXARO_WINDOWS_SOURCES:-}
 [[ -z $tarballs ]] || tarballs=$(cd "$tarballs" && pwd)
@@ -37,15 +38,18 @@ cross_env() {
   export CPPFLAGS="-I$stage/include" LDFLAGS="-L$stage/lib"
 }
 
-# A recipe may set make_variables, such as noinst_PROGRAMS= to skip test programs. Every library
+# A recipe may set make_variables, such as noinst_PROGRAMS= to skip test programs, and
+# make_goals and install_goals where the default goals build more than the library. Every library
 # is static, so the checks that link a test program need the private libraries too (SDL's main).
 configure_make() {
   PKG_CONFIG="pkg-config --static" ./configure --build="$(gcc -dumpmachine)" --host=$host \
     --prefix="$stage" --disable-shared --enable-static "$@" >configure.log 2>&1
-  make -j"$jobs" "${make_variables[@]}" >make.log 2>&1
-  make install "${make_variables[@]}" >install.log 2>&1
+  make -j"$jobs" "${make_variables[@]}" "${make_goals[@]}" >make.log 2>&1
+  make "${install_goals[@]:-install}" "${make_variables[@]}" >install.log 2>&1
 }
 make_variables=()
+make_goals=()
+install_goals=()
 
 # The .pc files of the SDL extensions name no libraries of their own, which static linking needs.
 add_private_requirements() {  # .pc name, modules
@@ -96,11 +100,12 @@ build_freetype() {
     --without-harfbuzz --without-brotli
 }
 
-# Only video: the engine initialises nothing else. Its log goes to the console's stderr, not to
-# stdout.txt/stderr.txt beside the executable; no -mwindows, the game is a console program.
+# Video and audio, which is all the engine initialises: sound through Windows' waveOut, or into a
+# file through the disk driver (SDL_AUDIODRIVER=disk) for the tests. No DirectX: OpenGL draws, and
+# waveOut plays. Its log goes to the console's stderr, not to stdout.txt/stderr.txt beside the
+# executable; no -mwindows, the game is a console program.
 build_libsdl1.2() {
-  configure_make --disable-stdio-redirect --disable-audio --disable-cdrom --disable-joystick \
-    --disable-directx
+  configure_make --disable-stdio-redirect --disable-cdrom --disable-joystick --disable-directx
   sed -i 's/ -mwindows//' "$stage/lib/pkgconfig/sdl.pc" "$stage/bin/sdl-config"
 }
 
@@ -121,6 +126,31 @@ build_sdl-ttf2.0() {
 }
 
 build_sdlgfx() { SDL_CONFIG=$stage/bin/sdl-config configure_make --disable-mmx; }
+
+# WAV only: with every other music format off it links SDL alone, which its .pc file requires.
+# Its default goal also links the test programs playwave and playmus: the library alone, whose
+# objects' folder that goal would make.
+build_sdl-mixer1.2() {
+  local make_goals=(build/libSDL_mixer.la) install_goals=(install-hdrs install-lib)
+  mkdir build
+  SDL_CONFIG=$stage/bin/sdl-config configure_make --disable-music-cmd --disable-music-mod \
+    --disable-music-midi --disable-music-ogg --disable-music-flac --disable-music-mp3
+}
+
+# The library alone: its default goal also compiles the voice data, whose sources the tarball
+# lacks (the zip takes Debian's compiled data). No audio output, MBROLA, sonic, speechPlayer or
+# worker thread of its own: the engine takes the samples synchronously and mixes them itself.
+build_espeak-ng() {
+  local make_goals=(src/libespeak-ng.la)
+  local install_goals=(install-libLTLIBRARIES install-espeak_ng_includeHEADERS
+    install-pkgconfigDATA)
+  ./autogen.sh >autoreconf.log 2>&1
+  configure_make --without-pcaudiolib --without-mbrola --without-sonic --without-speechplayer \
+    --without-async
+  # Its headers declare every function dllimport on Windows unless this is defined, and a static
+  # library has no import stubs.
+  sed -i 's/^Cflags: .*/& -DLIBESPEAK_NG_EXPORT/' "$stage/lib/pkgconfig/espeak-ng.pc"
+}
 
 # --- End of the recipes.
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The zip as a player gets it: one folder pexaro/ with what the game needs, names that Windows
-# unpacks as written, and pexaro.exe started in a folder whose path has a blank and an umlaut
-# draws its menu and ends with "Beenden".
+# The zip as a player gets it: one folder pexaro/ with what the game needs (its sounds and the
+# German voice's data too), names that Windows unpacks as written, and pexaro.exe started in a
+# folder whose path has a blank and an umlaut draws its menu and ends with "Beenden".
 # Usage: zip.sh <pexaro-windows-x64.zip>
 # Environment: WINE, the wine64 loader; WINEPREFIX.
 set -euo pipefail
@@ -25,6 +25,9 @@ with zipfile.ZipFile(sys.argv[1]) as archive:
 PYTHON
 for entry in pexaro/pexaro.exe pexaro/settings.txt pexaro/info.txt pexaro/LICENSE.txt \
   pexaro/daten/pexaro.png pexaro/daten/font/vera/Vera.ttf pexaro/daten/font/vera/COPYRIGHT.txt \
+  pexaro/daten/espeak-ng-data/phontab pexaro/daten/espeak-ng-data/de_dict \
+  pexaro/daten/espeak-ng-data/lang/gmw/de pexaro/daten/espeak-ng-data/COPYRIGHT.txt \
+  pexaro/daten/sounds/richtig.wav \
   pexaro/bilder/LIZENZ.txt "pexaro/bilder/Würfel/Fünf.png"; do
   grep -qxF "$entry" "$work/entries.txt" || fail "the zip lacks $entry"
 done
