@@ -10,27 +10,14 @@ set -euo pipefail
 source "$(dirname "$0")/../lib/testlib.sh"
 name_failing_steps
 run=$1
+source "$lib_dir/audio.sh"
 start_work_folder
 shot="$work/screen.png"
 sounds="$run/daten/sounds"
-# The buffer of 1024 frames at 44100 Hz lasts 23 ms: written at that pace, the recording keeps
-# time with the game.
 export SDL_DISKAUDIODELAY=23
-# Sounds must match their files this well; speech, resampled on the way, a little less.
-sound_match=0.9
-speech_match=0.8
-
-match() { /usr/bin/python3 "$lib_dir/audio_match.py" "$@"; }
-
-# Seconds of the day of the game's log line, from its "h:m:s.ms" stamp.
-log_time() {  # extended regular expression [nth match]
-  grep -E -- "$1" "$log" | sed -n "${2:-1}p" |
-    sed -E 's/.* - ([0-9]+):([0-9]+):([0-9]+)\.([0-9]+) .*/\1 \2 \3 \4/' |
-    awk '{ printf "%.3f\n", $1 * 3600 + $2 * 60 + $3 + $4 / 1000 }'
-}
 
 # Plays the set Tiere, answering "Eichhörnchen" to both pictures, and ends the program; the
-# recording is $folder/audio.raw.
+# recording is $recording.
 play_game() {  # folder sound voice [SDL audio driver]
   folder="$work/$1"
   mkdir -p "$folder"
@@ -41,7 +28,8 @@ play_game() {  # folder sound voice [SDL audio driver]
   make_picture "$folder/bilder/Tiere/Zebra.png" 400x300 "#eeeeee"
   log="$folder/game.log"
   fail_log=$log
-  (cd "$folder" && SDL_AUDIODRIVER=${4:-disk} SDL_DISKAUDIOFILE="$folder/audio.raw" \
+  recording="$folder/audio.raw"
+  (cd "$folder" && SDL_AUDIODRIVER=${4:-disk} SDL_DISKAUDIOFILE="$recording" \
     exec ./pexaro 2>game.log) &
   pid=$!
   wait_for_window "$game_window_title"
@@ -71,19 +59,8 @@ play_game() {  # folder sound voice [SDL audio driver]
   pid=""
 }
 
-# Sets heard_at to where the reference starts in the recording between the two times; fails
-# unless it matches well enough there.
-expect_heard() {  # reference.wav from to threshold description
-  local correlation
-  read -r heard_at correlation < <(match locate "$folder/audio.raw" "$1" "$2" "$3")
-  [[ $heard_at != none ]] && (($(echo "$correlation >= $4" | bc -l))) ||
-    fail "$5 is not in the recording between $2 s and $3 s (best: $correlation at $heard_at s)"
-  echo "heard $5 at $heard_at s (correlation $correlation)"
-}
-
 # --- Sound and voice on.
 play_game on 1 1
-opened=$(log_time "Info\| Ton: ")
 # Which picture each answer was for, in order.
 mapfile -t pictures < <(grep -o "CheckName: .*" "$log" | sed 's/CheckName: //')
 [[ ${#pictures[@]} -eq 2 ]] || fail "not two answers: ${pictures[*]}"
@@ -95,14 +72,12 @@ done
 match speak "$work" "${texts[@]}" "Schmetterling"
 first_answer=""
 for n in 1 2; do
-  answered=$(echo "$(log_time "CheckName: " "$n") - $opened" | bc -l)
+  answered=$(recorded_moment "CheckName: " "$n")
   [[ -n $first_answer ]] || first_answer=$answered
   text=${texts[n - 1]}
   sound=falsch
   [[ $text != Eichhörnchen ]] || sound=richtig
-  # The sound starts with the answer, within a frame and two buffers of the mixer.
-  expect_heard "$sounds/$sound.wav" "$(echo "$answered - 0.2" | bc -l)" \
-    "$(echo "$answered + 0.3" | bc -l)" $sound_match "the sound $sound of answer $n"
+  expect_heard_at "$sounds/$sound.wav" "$answered" "the sound $sound of answer $n"
   last_answer=$heard_at
   expect_heard "$work/$n.wav" "$heard_at" "$(echo "$heard_at + 3" | bc -l)" $speech_match \
     "\"$text\" spoken after answer $n"
@@ -110,14 +85,14 @@ done
 expect_heard "$sounds/klick.wav" 0 "$first_answer" $sound_match "a click on the set or the button"
 expect_heard "$sounds/ende.wav" "$last_answer" "$(echo "$last_answer + 10" | bc -l)" $sound_match \
   "the end of the game"
-read -r at correlation < <(match locate "$folder/audio.raw" "$work/3.wav" 0 60)
+read -r at correlation < <(match locate "$recording" "$work/3.wav" 0 60)
 (($(echo "$correlation < $speech_match" | bc -l))) ||
   fail "\"Schmetterling\", never said, matches the recording at $at s ($correlation)"
 
 # --- Sound and voice off: nothing is heard.
 play_game off 0 0
-if [[ -f $folder/audio.raw ]]; then
-  peak=$(match peak "$folder/audio.raw")
+if [[ -f $recording ]]; then
+  peak=$(match peak "$recording")
   [[ $peak -eq 0 ]] || fail "with sound and voice off the recording peaks at $peak"
 fi
 

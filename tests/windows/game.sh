@@ -17,26 +17,9 @@ start_work_folder
 shot="$work/screen.png"
 log="$work/game.log"
 fail_log=$log
+source "$lib_dir/audio.sh"
 sounds="$run/daten/sounds"
-# The recording's folder, for expect_heard.
-folder=$work
-
-# As in tests/e2e/audio.sh.
-match() { /usr/bin/python3 "$lib_dir/audio_match.py" "$@"; }
-
-log_time() {  # extended regular expression [nth match]
-  grep -E -- "$1" "$log" | sed -n "${2:-1}p" |
-    sed -E 's/.* - ([0-9]+):([0-9]+):([0-9]+)\.([0-9]+) .*/\1 \2 \3 \4/' |
-    awk '{ printf "%.3f\n", $1 * 3600 + $2 * 60 + $3 + $4 / 1000 }'
-}
-
-expect_heard() {  # reference.wav from to threshold description
-  local correlation
-  read -r heard_at correlation < <(match locate "$folder/audio.raw" "$1" "$2" "$3")
-  [[ $heard_at != none ]] && (($(echo "$correlation >= $4" | bc -l))) ||
-    fail "$5 is not in the recording between $2 s and $3 s (best: $correlation at $heard_at s)"
-  echo "heard $5 at $heard_at s (correlation $correlation)"
-}
+recording="$work/audio.raw"
 
 cp -r "$run/daten" "$run/settings.txt" "$run/pexaro.exe" "$work/"
 sed -i -e 's/^showLog = .*/showLog = 1/' -e 's/^sound = .*/sound = 1/' \
@@ -45,8 +28,7 @@ make_picture "$work/bilder/Tiere/Eichhörnchen.jpg" 400x300 "#8a5a2b"
 
 use_german_keyboard
 cd "$work"
-# As tests/e2e/audio.sh records: one buffer of 1024 frames at 44100 Hz every 23 ms.
-export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw" SDL_DISKAUDIODELAY=23
+export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$recording" SDL_DISKAUDIODELAY=23
 # The console's text mode ends Windows' lines with CR LF.
 "$WINE" pexaro.exe 2> >(sed -u 's/\r$//' >game.log) &
 pid=$!
@@ -90,15 +72,9 @@ pid=""
 # The log came through the console's standard error, in UTF-8.
 grep -q "Info .*Menü geöffnet" game.log || fail "the log on standard error lacks the menu's line"
 
-# Heard with the thresholds of tests/e2e/audio.sh: the sound within a frame and two mixer buffers
-# of the answer, then the name, as Linux's libespeak-ng speaks it. The disk driver sleeps a
-# buffer's time after each write, so with both cores busy (Wine, the software renderer) its
-# recording falls behind the game's clock (by up to 7% in runs under load, under Wine and on Linux
-# alike): the sound may come up to a tenth of its time earlier.
-answered=$(echo "$(log_time "CheckName: ") - $(log_time "Info\| Ton: ")" | bc -l)
-expect_heard "$sounds/richtig.wav" "$(echo "$answered * 0.9 - 0.2" | bc -l)" \
-  "$(echo "$answered + 0.3" | bc -l)" 0.9 "the right answer's sound"
+# The right answer's sound at its moment, then the name, as Linux's libespeak-ng speaks it.
+expect_heard_at "$sounds/richtig.wav" "$(recorded_moment "CheckName: ")" "the right answer's sound"
 match speak "$work" "Eichhörnchen"
-expect_heard "$work/1.wav" "$heard_at" "$(echo "$heard_at + 3" | bc -l)" 0.8 \
+expect_heard "$work/1.wav" "$heard_at" "$(echo "$heard_at + 3" | bc -l)" "$speech_match" \
   "\"Eichhörnchen\" spoken"
 echo "windows game: ok"
