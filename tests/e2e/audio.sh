@@ -88,6 +88,7 @@ expect_heard "$sounds/ende.wav" "$last_answer" "$(echo "$last_answer + 10" | bc 
 read -r at correlation < <(match locate "$recording" "$work/3.wav" 0 60)
 (($(echo "$correlation < $speech_match" | bc -l))) ||
   fail "\"Schmetterling\", never said, matches the recording at $at s ($correlation)"
+echo "\"Schmetterling\", never said: best $correlation at $at s"
 
 # --- Sound and voice off: nothing is heard.
 play_game off 0 0
