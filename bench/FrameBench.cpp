@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Frames of the game's screens with the engine's whole main-loop step (events, animations,
 // drawing, buffer swap), at a 16 ms clock: the game during a cross-fade of two screen-sized
-// photos while a worker decodes the next, and the menu showing a full highscore table.
+// photos while a worker decodes the next, the same with the game's sound with and without its
+// voice, and the menu showing a full highscore table.
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <stdexcept>
+#include <utility>
 
 #include "BenchPictures.h"
 #include "Common/FileSystem/EncryptedFile.h"
 #include "FrameClock.h"
+#include "MixedOutput.h"
+#include "PacedDiskAudio.h"
 #include "Pexaro/GameDatLayout.h"
 #include "PictureGame.h"
 #include "Support/GameHarness.h"
@@ -44,19 +49,51 @@ void TimeFrames(benchmark::State& state, testsupport::GameHarness& game, bench::
 }
 
 // Photos larger than the screen, each fitted to 1024 x 768 on loading. Every fade is timed from
-// its first frame, right after the Enter that started decoding the next photo.
-void Frame_CrossFade(benchmark::State& state) {
-    testsupport::GameHarness game(false);
+// its first frame, right after the Enter that started decoding the next photo. Returns the
+// Enters.
+int TimeCrossFades(benchmark::State& state, testsupport::GameHarness& game) {
     bench::FrameClock clock;
     bench::PictureGame photos(game, clock, bench::Pictures().photo);
+    int enters = 0;
     TimeFrames(state, game, clock, [&] {
         if (photos.InCrossFade()) return;
         state.PauseTiming();
         photos.WaitUntilNextIsReady();
         photos.Enter();
+        ++enters;
         if (!photos.InCrossFade()) throw std::runtime_error("no cross-fade started");
         state.ResumeTiming();
     });
+    return enters;
+}
+
+void Frame_CrossFade(benchmark::State& state) {
+    testsupport::GameHarness game(false);
+    TimeCrossFades(state, game);
+}
+
+// The cross-fades with the game's sound, paced like a sound card: every Enter, about one a
+// second, plays the answer's sound and, with the voice, says "Richtig wäre: Bild N", which the
+// synthesiser makes on its worker during the fade's first frames and the mixer plays after the
+// sound, until the next Enter cuts it short. libespeak-ng 1.51 hangs in espeak_ng_Terminate
+// when it was initialised a second time in a process, so a process speaks in one game only:
+// a fixed count of frames makes one call of this function, and scripts/bench_report.py starts
+// a process for each repetition.
+void Frame_Voice(benchmark::State& state, bool voice) {
+    static bool spoken = false;
+    if (voice && std::exchange(spoken, true)) {
+        throw std::runtime_error("a second voice in one process would hang libespeak-ng");
+    }
+    testsupport::GameHarness game(false, bench::PacedDiskAudio(voice));
+    const bench::MixedOutput output;
+    const auto start = std::chrono::steady_clock::now();
+    const int enters = TimeCrossFades(state, game);
+    const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+    bench::ThrowOnWarning(game);
+    // With the voice, each answer says its name.
+    state.counters["answers_per_s"] = enters / seconds.count();
+    // Of the mixer's buffers in the whole run, waits included.
+    state.counters["sounding"] = output.SoundingShare();
 }
 
 // A full table (ten rows) for the first sample set, which the menu shows once it is chosen.
@@ -86,7 +123,18 @@ void Frame_Menu(benchmark::State& state) {
     TimeFrames(state, game, clock, [] {});
 }
 
+// About eight fades in full, one in the smoke run.
+const benchmark::IterationCount kVoiceFrames = bench::AudioIterations(400, 50);
+
 }  // namespace
 
 BENCHMARK(Frame_CrossFade)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(Frame_Voice, on, true)
+    ->Iterations(kVoiceFrames)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(Frame_Voice, off, false)
+    ->Iterations(kVoiceFrames)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(Frame_Menu)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -16,18 +16,18 @@ constexpr int kMaxWaitFrames = 10000;
 }  // namespace
 
 PictureGame::PictureGame(testsupport::GameHarness& game, FrameClock& clock,
-                         const std::filesystem::path& picture)
-    : game_(game), clock_(clock) {
+                         const std::filesystem::path& picture, int copies)
+    : game_(game), clock_(clock), copies_(copies), shown_(copies) {
     const auto folder = game_.Path("bilder") / kSet;
     std::filesystem::create_directories(folder);
-    for (int copy = 1; copy <= kCopies; ++copy) {
+    for (int copy = 1; copy <= copies_; ++copy) {
         std::filesystem::copy_file(
             picture, folder / ("Bild " + std::to_string(copy) + picture.extension().string()));
     }
 }
 
 void PictureGame::WaitUntilNextIsReady() {
-    if (shown_ >= kCopies - 1 || !game_.Game()) {
+    if (shown_ >= copies_ - 1 || !game_.Game()) {
         game_.StartGame(kSet);
         shown_ = 1;
     }

@@ -38,8 +38,8 @@ class Figure:
         return f"{median} ({self.low:.{digits}f}–{self.high:.{digits}f})"
 
 
-def run_benchmarks(bench, pattern, repetitions, env=None, min_time=None):
-    """Every numeric field of every benchmark's runs, as a Figure, by run name."""
+def benchmark_runs(bench, pattern, repetitions, env=None, min_time=None):
+    """The JSON of every repetition of every benchmark that matches pattern."""
     with tempfile.NamedTemporaryFile(suffix=".json") as out:
         command = [bench, f"--benchmark_filter={pattern}", f"--benchmark_out={out.name}",
                    "--benchmark_out_format=json", f"--benchmark_repetitions={repetitions}",
@@ -49,14 +49,42 @@ def run_benchmarks(bench, pattern, repetitions, env=None, min_time=None):
         subprocess.run(command, check=True, env={**os.environ, **(env or {})},
                        stdout=subprocess.DEVNULL)
         runs = json.load(open(out.name))["benchmarks"]
+    runs = [run for run in runs if run["run_type"] == "iteration"]
     if not runs:
         raise SystemExit(f"no benchmark matches {pattern}")
+    return runs
+
+
+def figures_of(runs):
+    """Every numeric field of every benchmark's runs, as a Figure, by run name."""
     figures = {}
     for name in {run["run_name"] for run in runs}:
-        mine = [run for run in runs if run["run_name"] == name and run["run_type"] == "iteration"]
+        mine = [run for run in runs if run["run_name"] == name]
         keys = [key for key, value in mine[0].items() if isinstance(value, (int, float))]
         figures[name] = {key: Figure([run[key] for run in mine]) for key in keys}
     return figures
+
+
+def run_benchmarks(bench, pattern, repetitions, env=None, min_time=None):
+    """Every numeric field of every benchmark's runs, as a Figure, by run name."""
+    return figures_of(benchmark_runs(bench, pattern, repetitions, env, min_time))
+
+
+def run_alternately(bench, patterns, runs, env=None):
+    """As run_benchmarks, for benchmarks that run once in a process: a process for each
+    repetition of each, in turns whose order reverses from run to run (A B, B A, A B, ...), so
+    that the machine's drift favours none of them."""
+    collected = []
+    for run in range(runs):
+        for pattern in patterns if run % 2 == 0 else patterns[::-1]:
+            collected += benchmark_runs(bench, pattern, 1, env)
+    return figures_of(collected)
+
+
+def only(figures, prefix):
+    """The figures of the one benchmark whose run name begins with prefix."""
+    (name,) = [name for name in figures if name.startswith(prefix)]
+    return figures[name]
 
 
 def startup(program, folder, runs):
@@ -185,9 +213,19 @@ def main():
     bench = os.path.join(build, "bench", "pexaro-bench")
 
     print("benchmarks ...", flush=True)
-    b = run_benchmarks(bench, "^(Picture|Text|Frame|Reference)", args.runs)
+    b = run_benchmarks(bench, "^(Picture|Text|Frame_(CrossFade|Menu)/|Reference)", args.runs)
     print("frames without rasterising ...", flush=True)
-    noop = run_benchmarks(bench, "^Frame_", args.runs, env={"GALLIUM_NOOP": "1"})
+    noop = run_benchmarks(bench, "^Frame_(CrossFade|Menu)/", args.runs,
+                          env={"GALLIUM_NOOP": "1"})
+    # The audio benchmarks at full length; the voice's frames a process per run (FrameBench.cpp).
+    audio = {"PEXARO_BENCH_AUDIO_FULL": "1"}
+    print("answer sounds ...", flush=True)
+    latency = only(run_benchmarks(bench, "^Audio_AnswerLatency/", args.runs, env=audio),
+                   "Audio_AnswerLatency/")
+    print("frames with and without the voice ...", flush=True)
+    voice = run_alternately(bench, ["^Frame_Voice/on/", "^Frame_Voice/off/"], args.runs,
+                            env=audio)
+    spoken, silent = only(voice, "Frame_Voice/on/"), only(voice, "Frame_Voice/off/")
     print("start-up ...", flush=True)
     reference_start, renderer = startup(
         os.path.join(build, "bench", "startup-reference"), args.run_folder, args.runs)
@@ -217,6 +255,16 @@ def main():
                               ms(f"Picture_Decode/{kind}", "cpu_time"), "IMG_Load alone", 0.1,
                               True, digits=1,
                               note=f"; wall time of Enter and that frame {ms(enter).text('ms')}"))
+    buffer_ms = 1024 / 44100 * 1000
+    median, worst = latency["median_buffers"], latency["worst_buffers"].high
+    answers = latency["iterations"].median * latency["iterations"].runs
+    rows.append(("Answer sound, Enter to its first sample in the mixer's output",
+                 f"median {median.median * buffer_ms:.1f} ms "
+                 f"({median.low * buffer_ms:.1f}–{median.high * buffer_ms:.1f}), "
+                 f"worst {worst * buffer_ms:.1f} ms of {answers:.0f} answers",
+                 f"the mixer's buffer, 1024 frames at 44100 Hz: {buffer_ms:.1f} ms",
+                 f"median {median.median:.2f}, worst {worst:.2f}", "≤ 2 buffers, the worst",
+                 verdict(worst, 2, True)))
     photo_decode = ms("Picture_Decode/photo", "cpu_time")
     pipeline = ms("Picture_Pipeline/photo", "cpu_time")
     rows.append(ratio_row("Picture pipeline, 12-megapixel JPEG (CPU time)", pipeline,
@@ -266,6 +314,13 @@ def main():
                                 ("Menu", "Frames, menu with a full highscore table", 0.8)):
         rows.append(ratio_row(label, b[f"Frame_{name}/real_time"]["fps"], reference_fps,
                               "one blended screen-sized quad", target, False, "fps", name, 1))
+    rows.append(ratio_row("Frames, game during a cross-fade with the answer's sound and its name "
+                          "spoken", spoken["fps"], silent["fps"], "the same with the voice off",
+                          0.95, False, "fps", digits=1,
+                          note=f"; {spoken['answers_per_s'].median:.1f} answers a second, "
+                               f"sound in {spoken['sounding'].median * 100:.0f} % of the "
+                               f"mixer's buffers ({silent['sounding'].median * 100:.0f} % with "
+                               "the voice off)"))
     for name, label in (("CrossFade", "cross-fade"), ("Menu", "menu")):
         share, instructions = shares[name]
         front = noop[f"Frame_{name}/real_time"]["main_cpu_ms"].median

@@ -1,20 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameHarness.h"
 
+#include "Common/Platform/Platform.h"
 #include "Common/RandomNumber.h"
+#include "Pexaro/GameSounds.h"
 #include "Support/TestEngine.h"
+#include "ZudeRezede2D/Audio/MixerAudio.h"
 
 namespace testsupport {
 
-GameHarness::GameHarness(bool showLog)
+namespace {
+
+constexpr const char* kTitle = "Gedächtnisspiel";
+
+// As OpenTestEngine opens it, with the sound handed over.
+std::unique_ptr<zr2d::GameEngine> OpenEngineWithAudio(std::shared_ptr<zr2d::IAudioEngine> audio) {
+#ifndef _WIN32
+    common::Platform::SetEnvironment("SDL_VIDEODRIVER", "x11", false);
+#endif
+    const zr2d::VideoSettings settings(common::Point2D(1024, 768), 32, false, 512);
+    return std::make_unique<zr2d::GameEngine>(settings, kTitle, std::move(audio));
+}
+
+}  // namespace
+
+GameHarness::GameHarness(bool showLog, const AudioChoice& audio)
     : log_(showLog), previousFolder_(std::filesystem::current_path()) {
     std::filesystem::current_path(dir_.Path());
     std::filesystem::create_directories("daten/font/vera");
     std::filesystem::copy_file(PEXARO_FONT_FILE, "daten/font/vera/Vera.ttf");
     std::filesystem::create_directories("bilder");
     common::RandomNumber::Seed(1234);
-    engine_ = OpenTestEngine(1024, 768, "Gedächtnisspiel", 512);
+    std::shared_ptr<zr2d::MixerAudio> mixer;
+    if (audio.sound || audio.voice) {
+        std::filesystem::copy(audio.soundFiles, "daten/sounds");
+        // Made before the engine, as main.cpp makes it.
+        mixer = std::make_shared<zr2d::MixerAudio>(
+            pexaro::GameSounds::AudioSettings(audio.sound, audio.voice));
+    }
+    engine_ = mixer ? OpenEngineWithAudio(mixer) : OpenTestEngine(1024, 768, kTitle, 512);
     control_ = std::make_unique<pexaro::GameControl>(*engine_);
+    if (mixer) control_->Data().SetSounds(pexaro::GameSounds(mixer, audio.sound, audio.voice));
 }
 
 GameHarness::~GameHarness() {

@@ -22,8 +22,18 @@ namespace testsupport {
 // the caller, with a clock of its choosing. Tests and benchmarks share it.
 class GameHarness {
   public:
+    // The game's sound as settings.txt's keys sound and voice choose it: with either, a
+    // MixerAudio on the SDL audio driver the environment names, handed to the engine as
+    // main.cpp does, and matching GameSounds; soundFiles (the *.wav) are copied to daten/sounds/.
+    struct AudioChoice {
+        std::filesystem::path soundFiles;
+        bool sound = false;
+        bool voice = false;
+    };
+
     // showLog: whether information lines are collected (benchmarks leave them off).
-    explicit GameHarness(bool showLog = true);
+    explicit GameHarness(bool showLog = true) : GameHarness(showLog, AudioChoice{}) {}
+    GameHarness(bool showLog, const AudioChoice& audio);
     ~GameHarness();
     GameHarness(const GameHarness&) = delete;
     GameHarness& operator=(const GameHarness&) = delete;
