@@ -1,28 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameHarness.h"
 
-#include "Common/Platform/Platform.h"
 #include "Common/RandomNumber.h"
 #include "Pexaro/GameSounds.h"
 #include "Support/TestEngine.h"
 #include "ZudeRezede2D/Audio/MixerAudio.h"
 
 namespace testsupport {
-
-namespace {
-
-constexpr const char* kTitle = "Gedächtnisspiel";
-
-// As OpenTestEngine opens it, with the sound handed over.
-std::unique_ptr<zr2d::GameEngine> OpenEngineWithAudio(std::shared_ptr<zr2d::IAudioEngine> audio) {
-#ifndef _WIN32
-    common::Platform::SetEnvironment("SDL_VIDEODRIVER", "x11", false);
-#endif
-    const zr2d::VideoSettings settings(common::Point2D(1024, 768), 32, false, 512);
-    return std::make_unique<zr2d::GameEngine>(settings, kTitle, std::move(audio));
-}
-
-}  // namespace
 
 GameHarness::GameHarness(bool showLog, const AudioChoice& audio)
     : log_(showLog), previousFolder_(std::filesystem::current_path()) {
@@ -38,7 +22,7 @@ GameHarness::GameHarness(bool showLog, const AudioChoice& audio)
         mixer = std::make_shared<zr2d::MixerAudio>(
             pexaro::GameSounds::AudioSettings(audio.sound, audio.voice));
     }
-    engine_ = mixer ? OpenEngineWithAudio(mixer) : OpenTestEngine(1024, 768, kTitle, 512);
+    engine_ = OpenTestEngine(1024, 768, "Gedächtnisspiel", 512, mixer);
     control_ = std::make_unique<pexaro::GameControl>(*engine_);
     if (mixer) control_->Data().SetSounds(pexaro::GameSounds(mixer, audio.sound, audio.voice));
 }
