@@ -118,7 +118,7 @@ void Frame_Menu(benchmark::State& state) {
     TimeFrames(state, game, clock, [] {});
 }
 
-// About eight fades in full, one in the smoke run.
+// About four fades of some hundred frames in full, half of one in the smoke run.
 const benchmark::IterationCount kVoiceFrames = bench::AudioIterations(400, 50);
 
 }  // namespace

@@ -5,7 +5,7 @@
 #
 #   bash scripts/bench.sh [runs]     # runs: repetitions per figure, default 5
 #
-# Takes about twenty minutes; the machine should be otherwise idle.
+# Takes about ten minutes; the machine should be otherwise idle.
 set -euo pipefail
 source "$(dirname "$0")/lib/prelude.sh"
 cd "$repo_root"
