@@ -41,14 +41,7 @@ play_game() {  # folder sound voice [SDL audio driver]
   click_point start_button
   wait_for_log "new Node: inputFrame$" 1
   for answer in 1 2; do
-    xdotool type --delay 60 "Eichhörnchen"
-    # Enter is ignored while the pictures cross-fade; pressed again until the answer is taken.
-    for _ in $(seq 100); do
-      xdotool key Return
-      sleep 0.3
-      [[ $(grep -c "CheckName: " "$log" || true) -ge $answer ]] && break
-    done
-    wait_for_log "CheckName: " "$answer"
+    answer_until_taken "Eichhörnchen" "$answer"
     # The next answer would cut the spoken name short.
     pause 3
   done

@@ -61,14 +61,7 @@ play() {  # set answer pictures
   wait_for_log "new Node: inputFrame$" $((games + 1))
   for _ in $(seq "$3"); do
     answers=$(grep -c "CheckName: " game.log || true)
-    xdotool type --delay 60 "$2"
-    # Enter is ignored while the pictures cross-fade; pressed again until the answer is taken.
-    for _ in $(seq $((100 * slow))); do
-      xdotool key Return
-      sleep 0.3
-      [[ $(grep -c "CheckName: " game.log || true) -gt $answers ]] && continue 2
-    done
-    fail "the answer \"$2\" was not taken"
+    answer_until_taken "$2" $((answers + 1))
   done
 }
 # Waits until game.dat holds the line at least <count> times.

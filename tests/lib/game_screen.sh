@@ -29,3 +29,15 @@ play_first_set_until_saved() {  # answer folder
   xdotool key Return
   wait_for_file "$2/game.dat" 60 || fail "no game.dat in $2"
 }
+
+# Types the answer and presses Enter until the game has taken <count> answers in all, by its log
+# ($log): Enter is ignored while the pictures cross-fade.
+answer_until_taken() {  # answer count
+  xdotool type --delay 60 "$1"
+  for _ in $(seq $((100 * slow))); do
+    xdotool key Return
+    sleep 0.3
+    [[ $(grep -c "CheckName: " "$log" || true) -ge $2 ]] && return 0
+  done
+  fail "the answer \"$1\" was not taken"
+}

@@ -47,14 +47,7 @@ click_point first_set
 pause 0.5
 click_point start_button
 wait_for_log "new Node: inputFrame$" 1
-xdotool type --delay 60 "Eichhörnchen"
-# Enter is ignored while the pictures cross-fade; pressed again until the answer is taken.
-for _ in $(seq 100); do
-  xdotool key Return
-  sleep 0.3
-  [[ $(grep -c "CheckName: " game.log || true) -gt 0 ]] && break
-done
-wait_for_log "CheckName: " 1
+answer_until_taken "Eichhörnchen" 1
 
 saved=""
 for _ in $(seq 60); do
